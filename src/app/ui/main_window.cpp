@@ -1,0 +1,235 @@
+#include "app/ui/main_window.h"
+
+#include "calc/ui/experience_frames.h"
+#include "common/file_exists.h"
+#include "common/shared_state.h"
+#include "common/ui/controls.h"
+#include "common/ui/dc_button.h"
+#include "common/ui/messages.h"
+#include "common/ui/twips.h"
+#include "exam/bank_state.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+namespace app::ui {
+
+using ::ui::CaptionFrame;
+using ::ui::DcButton;
+namespace colours = ::ui::colours;
+
+namespace {
+
+const char* const kTabCaptions[8] = {"角色", "帮派", "任务", "召唤兽", "孩子", "科举", "其它", "关于"};
+
+// The first input of each panel, given the focus when its tab opens (关于 has none).
+const char* const kTabFocus[8] = {"Text1_0", "Text5_0", "Text7_0", "Text15_0", "Text37", "Text17", "Text24", nullptr};
+
+constexpr int kExamOverlay = 8;
+constexpr int kAddOverlay = 9;
+constexpr int kEditOverlay = 10;
+constexpr int kBankTab = 5;
+
+const char* const kVersionHistory =
+    "百宝算匣 v4.08\n"
+    "\n"
+    "1. 角色页：等级与经验互算，结果框的提示以亿、万为单位复述数额。\n"
+    "2. 角色页：门派技能、携带金钱上限计算。\n"
+    "3. 帮派页：辅助技能、角色修炼与帮派维护资金计算。\n"
+    "4. 任务页：帮派任务、任务链、门派任务与封妖任务奖励计算。\n"
+    "5. 召唤兽页：召唤兽资料、成长率换算与宝宝判别。\n"
+    "6. 孩子页：孩子属性、门派、特殊书籍与物品一览。\n"
+    "7. 科举页：题库浏览、分类查看、关键字查找与模拟考试。\n"
+    "8. 其它页：NPC位置查询、结拜称谓与各类资料窗口。\n"
+    "9. 所有数字输入框只接受数字，回车跳到下一项，获得焦点时全选。\n"
+    "10. 最小化时隐藏到系统托盘，双击托盘图标恢复。\n"
+    "11. 程序只允许运行一个，重复启动时给出提示。\n";
+
+const char* const kIntroLines[17] = {
+    "百宝算匣是一款梦幻西游的辅助工具箱，",
+    "把游戏中常用的计算和查询集中在一处。",
+    "",
+    "玩家在游戏里读出数值，填入对应的窗口，",
+    "即可得到结果；程序不连接游戏，也不联网。",
+    "",
+    "主要功能：经验、技能、修炼、金钱等计算，",
+    "召唤兽与孩子的资料和属性，科举题库与",
+    "模拟考试，宝箱与密道答案查询，跑商时钟，",
+    "热键发送，以及各类资料参考。",
+    "",
+    "感谢各位玩家的建议与反馈，",
+    "使这个小工具一点点完善起来。",
+    "",
+    "欢迎继续提出意见，祝游戏愉快！",
+    "",
+    "—— 百宝算匣 开发组",
+};
+
+} // namespace
+
+MainWindow::MainWindow() : FormWindow(::ui::kMainForm)
+{
+    setWindowTitle(QString::fromUtf8(kMainCaption));
+    setClientSizeTw(7905, 4770);
+
+    auto* frame1 = new CaptionFrame(this, {}, colours::PanelBack);
+    frame1->setObjectName("Frame1");
+    frame1->setBorder(false);
+    ::ui::placeTw(frame1, 0, 0, 7935, 4815);
+
+    buildTabRow(frame1);
+    buildPanels(frame1);
+    startUp();
+}
+
+void MainWindow::buildTabRow(QWidget* frame1)
+{
+    QFont tabFont = font();
+    tabFont.setPointSize(9);
+    for (int i = 0; i < 8; ++i) {
+        auto* b = (new DcButton(frame1, "Button0", QString::fromUtf8(kTabCaptions[i]), i))->at(120 + 960 * i, 80, 975, 255);
+        b->setFont(tabFont);
+        b->setTabStop(false);
+        b->setBackColour(i == 0 ? colours::ActiveTab : colours::InactiveTab);
+        connect(b, &DcButton::click, this, &MainWindow::tabClick);
+        m_tabs[static_cast<std::size_t>(i)] = b;
+    }
+}
+
+CaptionFrame* MainWindow::addFrame(int panel, const char* base, int index, const QString& caption, int left, int top,
+                                   int width, int height)
+{
+    auto* f = new CaptionFrame(m_panels[static_cast<std::size_t>(panel)], caption, colours::PanelBack, colours::Blue);
+    f->setObjectName(::ui::controlName(base, index));
+    ::ui::placeTw(f, left, top, width, height);
+    return f;
+}
+
+void MainWindow::buildPanels(QWidget* frame1)
+{
+    for (int i = 0; i <= kEditOverlay; ++i) {
+        auto* p = new CaptionFrame(frame1, i == kExamOverlay ? QStringLiteral("模拟科举考试") : QString(),
+                                   colours::PanelBack, colours::Blue);
+        p->setObjectName(::ui::controlName("Frame2", i));
+        if (i == kExamOverlay)
+            ::ui::placeTw(p, 120, 480, 7695, 4215);
+        else
+            ::ui::placeTw(p, 120, 360, 7695, 4335);
+        p->setVisible(i == 0);
+        m_panels[static_cast<std::size_t>(i)] = p;
+    }
+
+    // 角色: frames filled in panel order, so the tab order runs top to bottom.
+    auto* levelToExp = addFrame(0, "Frame3", 0, "等级->经验", 120, 240, 7455, 735);
+    auto* expToLevel = addFrame(0, "Frame3", 1, "经验->等级", 120, 1080, 7455, 1095);
+    new calc::ui::ExperienceFrames(levelToExp, expToLevel);
+    addFrame(0, "Frame3", 2, "门派技能", 120, 2280, 7455, 1095);
+    addFrame(0, "Frame3", 3, "携带金钱", 120, 3360, 7455, 855);
+
+    // 帮派
+    addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335);
+    addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695);
+    addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095);
+
+    // 任务
+    addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695);
+    addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175);
+    addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620);
+    addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455);
+
+    // 召唤兽
+    addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);
+    addFrame(3, "Frame7", 0, "成长率换算", 120, 1320, 7455, 615);
+    addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
+
+    // 孩子
+    addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
+    addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615);
+
+    // 其它
+    addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
+    addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
+    addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335);
+    addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095);
+    addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620);
+
+    buildAboutPanel(m_panels[7]);
+}
+
+void MainWindow::buildAboutPanel(CaptionFrame* panel)
+{
+    ::ui::makeLabel(panel, "Label20", "各版本更新历程：", 120, 200);
+    auto* history = new QPlainTextEdit(panel);
+    history->setObjectName("Text27");
+    history->setReadOnly(true);
+    history->setPlainText(QString::fromUtf8(kVersionHistory));
+    ::ui::placeTw(history, 120, 480, 3735, 3735);
+    for (int i = 0; i < 17; ++i)
+        ::ui::makeLabel(panel, ::ui::controlName("Label21", i).toLatin1().constData(),
+                        QString::fromUtf8(kIntroLines[i]), 4080, 240 + 225 * i);
+    auto* about = (new DcButton(panel, "dcButton1", {}))->at(7080, 3800, 225, 225);
+    about->setBackColour(0x0080FF);
+    about->setToolTip("版权说明");
+    about->setTabStop(false);
+    connect(about, &DcButton::click, this, [] { ::ui::forms().showModal(10); });
+}
+
+void MainWindow::startUp()
+{
+    common::PetShopOpen = false;
+    exam::resetBankState(); // answer letters A..D, nothing chosen, no bank read
+    // The catalogue shows its first beast and the guild upkeep runs for level 0, exactly
+    // as a player's pick would.
+    if (auto* beasts = findChild<QComboBox*>("Combo1"))
+        ::ui::pickEntry(beasts, QStringLiteral("大海龟"));
+    m_currentTab = 0;
+    if (auto* guildLevel = findChild<QComboBox*>("Combo7_0"))
+        ::ui::pickEntry(guildLevel, QStringLiteral("0"));
+}
+
+void MainWindow::tabClick(int i)
+{
+    if (i < 0 || i > 7)
+        return;
+    if (i == kBankTab && !common::fileExists(std::string(exam::kBankFileName))) {
+        ::ui::warningBox(this, QStringLiteral("对不起，找不到科举题库文件！"));
+        return;
+    }
+    if (i == m_currentTab || m_panels[kExamOverlay]->isVisible() || m_panels[kAddOverlay]->isVisible() ||
+        m_panels[kEditOverlay]->isVisible())
+        return;
+    m_tabs[static_cast<std::size_t>(m_currentTab)]->setBackColour(colours::InactiveTab);
+    m_tabs[static_cast<std::size_t>(i)]->setBackColour(colours::ActiveTab);
+    m_panels[static_cast<std::size_t>(i)]->setVisible(true);
+    m_panels[static_cast<std::size_t>(m_currentTab)]->setVisible(false);
+    m_currentTab = i;
+    if (i == kBankTab && !exam::bankState().bankLoaded)
+        loadQuestionBank();
+    if (const char* name = kTabFocus[i])
+        if (auto* w = m_panels[static_cast<std::size_t>(i)]->findChild<QWidget*>(QLatin1String(name)))
+            w->setFocus();
+}
+
+void MainWindow::loadQuestionBank()
+{
+    exam::BankLoadResult r = exam::loadQuestionBankFile(std::string(exam::kBankFileName));
+    if (!r.readable) {
+        ::ui::warningBox(this, QStringLiteral("无法读取科举题库文件！"));
+        return;
+    }
+    if (!r.badLines.empty()) {
+        QStringList lines;
+        const int shown = std::min<int>(static_cast<int>(r.badLines.size()), 10);
+        for (int k = 0; k < shown; ++k)
+            lines << QString::number(r.badLines[static_cast<std::size_t>(k)]);
+        QString text = QStringLiteral("科举题库文件第%1行格式有误，已跳过").arg(lines.join(QStringLiteral("、")));
+        if (static_cast<int>(r.badLines.size()) > shown)
+            text += QStringLiteral("等共%1行").arg(r.badLines.size());
+        ::ui::warningBox(this, text + QStringLiteral("！"));
+    }
+    exam::BankState& s = exam::bankState();
+    s.bank = std::move(r.bank);
+    s.bankLoaded = true;
+}
+
+} // namespace app::ui
