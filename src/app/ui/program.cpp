@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QElapsedTimer>
+#include <cstdio>
 
 namespace app::ui {
 
@@ -19,7 +21,7 @@ void setUpApplication(QApplication& app)
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
     QFont f = app.font();
-    f.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
+    f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("SimSun"),
                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     f.setPointSize(9);
     app.setFont(f);
@@ -33,14 +35,15 @@ void registerForms()
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
 {
+    QElapsedTimer T; T.start(); auto P=[&](const char* w){ if (qEnvironmentVariableIsSet("PHASES")) fprintf(stderr, "%s %lld us\n", w, (long long)T.nsecsElapsed()/1000); };
     setUpApplication(app);
-    SingleInstance instance;
+    P("setup"); SingleInstance instance;
     if (!instance.acquire()) {
         instance.activateRunning();
         ::ui::warningBox(nullptr, QStringLiteral("程序已经在运行中，请不要重复运行！"));
         return 0;
     }
-    registerForms();
+    P("acquire"); registerForms();
     app.setQuitOnLastWindowClosed(false);
     ::ui::forms().setAfterShutDown([] { QCoreApplication::quit(); });
 
@@ -53,7 +56,7 @@ int runProgram(QApplication& app, const StartupHooks& hooks)
             w->activateWindow();
         }
     });
-    main->show();
+    P("form1"); main->show(); P("show");
     if (hooks.mainWindowShown)
         QTimer::singleShot(0, main, hooks.mainWindowShown);
     return app.exec();
