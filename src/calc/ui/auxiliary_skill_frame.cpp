@@ -1,6 +1,7 @@
 #include "calc/ui/auxiliary_skill_frame.h"
 
 #include "calc/auxiliary_skills.h"
+#include "calc/ui/result_cell.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -77,8 +78,10 @@ AuxiliarySkillFrame::AuxiliarySkillFrame(::ui::CaptionFrame* f) : QObject(f)
 
 void AuxiliarySkillFrame::clearAll()
 {
-    for (NumericField* t : m_text5)
-        t->setText("0");
+    m_text5[0]->setText("0");
+    m_text5[1]->setText("0");
+    for (std::size_t k = 2; k < m_text5.size(); ++k)
+        setResultNumber(m_text5[k], 0);
 }
 
 void AuxiliarySkillFrame::button5Click(int index)
@@ -90,11 +93,11 @@ void AuxiliarySkillFrame::button5Click(int index)
                 auxiliarySkillCost(way, m_text5[0]->wholeNumber(), m_text5[1]->wholeNumber());
             if (!r.warning.empty())
                 ::ui::warningBox(m_text5[0]->window(), QString::fromStdString(r.warning));
-            m_text5[2]->setText(QString::number(r.experience));
-            m_text5[3]->setText(QString::number(r.money));
-            m_text5[4]->setText(QString::number(r.points));
+            setResultNumber(m_text5[2], r.experience);
+            setResultNumber(m_text5[3], r.money);
+            setResultNumber(m_text5[4], r.points);
             if (r.writesHeld)
-                m_text5[5]->setText(QString::number(r.contributionHeld));
+                setResultNumber(m_text5[5], r.contributionHeld);
         }
     } else if (index == 1) {
         clearAll();

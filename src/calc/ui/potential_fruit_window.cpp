@@ -1,6 +1,7 @@
 #include "calc/ui/potential_fruit_window.h"
 
 #include "calc/potential_fruit.h"
+#include "calc/ui/result_cell.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -50,10 +51,11 @@ void PotentialFruitWindow::dcButton1Click(int index)
         if (!r.warning.empty())
             ::ui::warningBox(this, QString::fromStdString(r.warning), kWarningTitle);
         else
-            m_text1[2]->setText(QString::number(r.amount));
+            setResultNumber(m_text1[2], r.amount);
     } else if (index == 1) {
-        for (NumericField* t : m_text1)
-            t->setText("0");
+        m_text1[0]->setText("0");
+        m_text1[1]->setText("0");
+        setResultNumber(m_text1[2], 0);
     }
     m_text1[0]->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "calc/ui/sect_skill_frame.h"
 
 #include "calc/sect_skills.h"
+#include "calc/ui/result_cell.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -62,8 +63,10 @@ void SectSkillFrame::button3Click(int index)
         compute(index + 1);
     } else if (index == kResetIndex) {
         m_count->setVisible(false);
-        for (NumericField* t : m_text3)
-            t->setText("0");
+        m_text3[0]->setText("0");
+        m_text3[1]->setText("0");
+        setResultNumber(m_text3[2], 0);
+        setResultNumber(m_text3[3], 0);
         m_text3[0]->setFocus();
     } else if (index == kDetailIndex) {
         ::ui::forms().showModal(kFormSectSkillDetail);
@@ -78,8 +81,8 @@ void SectSkillFrame::compute(int skills)
     m_count->setVisible(r.showCount);
     if (!r.warning.empty())
         ::ui::warningBox(m_text3[0]->window(), QString::fromStdString(r.warning));
-    m_text3[2]->setText(QString::number(r.experience));
-    m_text3[3]->setText(QString::number(r.money));
+    setResultNumber(m_text3[2], r.experience);
+    setResultNumber(m_text3[3], r.money);
     if (r.writeTooltips) {
         m_text3[2]->setToolTip(QString::fromStdString(r.experienceTooltip));
         m_text3[3]->setToolTip(QString::fromStdString(r.moneyTooltip));

@@ -1,6 +1,7 @@
 #include "calc/ui/sect_skill_window.h"
 
 #include "calc/sect_skills.h"
+#include "calc/ui/result_cell.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -116,12 +117,12 @@ void SectSkillDetailWindow::compute()
         return;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         m_check1[k]->setChecked(r.ticked[k]);
-        m_text3[k]->setText(QString::number(r.rows[k].experience));
-        m_text4[k]->setText(QString::number(r.rows[k].money));
+        setResultNumber(m_text3[k], r.rows[k].experience);
+        setResultNumber(m_text4[k], r.rows[k].money);
     }
-    m_text5->setText(QString::number(r.totalExperience));
-    m_text6->setText(QString::number(r.totalMoney));
-    m_text7->setText(QString::number(r.count));
+    setResultNumber(m_text5, r.totalExperience);
+    setResultNumber(m_text6, r.totalMoney);
+    setResultNumber(m_text7, r.count);
     m_text1[0]->setFocus();
 }
 
@@ -129,13 +130,15 @@ void SectSkillDetailWindow::reset()
 {
     for (int i = 0; i < kRowCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        for (NumericField* t : {m_text1[k], m_text2[k], m_text3[k], m_text4[k]})
-            t->setText("0");
+        m_text1[k]->setText("0");
+        m_text2[k]->setText("0");
+        setResultNumber(m_text3[k], 0);
+        setResultNumber(m_text4[k], 0);
         m_check1[k]->setChecked(true);
     }
-    m_text5->setText("0");
-    m_text6->setText("0");
-    m_text7->setText(QString::number(kRowCount));
+    setResultNumber(m_text5, 0);
+    setResultNumber(m_text6, 0);
+    setResultNumber(m_text7, kRowCount);
 }
 
 } // namespace calc::ui

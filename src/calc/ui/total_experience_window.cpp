@@ -1,6 +1,7 @@
 #include "calc/ui/total_experience_window.h"
 
 #include "calc/total_experience.h"
+#include "calc/ui/result_cell.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -123,9 +124,9 @@ void TotalExperienceWindow::compute()
         ::ui::warningBox(this, QString::fromStdString(r.warning));
         return;
     }
-    m_total->setText(QString::number(r.total));
-    m_normalDeath->setText(QString::number(r.normalDeath));
-    m_pkDeath->setText(QString::number(r.pkDeath));
+    setResultNumber(m_total, r.total);
+    setResultNumber(m_normalDeath, r.normalDeath);
+    setResultNumber(m_pkDeath, r.pkDeath);
 }
 
 void TotalExperienceWindow::reset()
@@ -135,16 +136,19 @@ void TotalExperienceWindow::reset()
         t->setText("0");
     for (NumericField* t : m_aux)
         t->setText("0");
-    for (NumericField* t : {m_fruits, m_carried, m_total, m_normalDeath, m_pkDeath, m_ascension})
-        t->setText("0");
+    m_fruits->setText("0");
+    m_carried->setText("0");
+    for (NumericField* t : {m_total, m_normalDeath, m_pkDeath})
+        setResultNumber(t, 0);
+    m_ascension->setText("0");
     fruitPreview();
 }
 
 void TotalExperienceWindow::fruitPreview()
 {
     const FruitPreview p = calc::fruitPreview(m_fruits->wholeNumber());
-    m_fruitCount->setText(QString::number(p.count));
-    m_fruitExp->setText(QString::number(p.lastFruitExp));
+    setResultNumber(m_fruitCount, p.count);
+    setResultNumber(m_fruitExp, p.lastFruitExp);
 }
 
 } // namespace calc::ui

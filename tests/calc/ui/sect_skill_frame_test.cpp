@@ -141,6 +141,19 @@ private slots:
         QCOMPARE(m_main->focusWidget(), text(0));
     }
 
+    void largeFiguresStayReadable()
+    {
+        enter("0", "160");
+        click("Button3_6");
+        for (int i : {2, 3}) {
+            QLineEdit* cell = text(i);
+            QVERIFY2(QFontMetrics(cell->font()).horizontalAdvance(cell->text()) <= cell->width() - 6,
+                     qPrintable(cell->text()));
+        }
+        click("Button3_7");
+        QCOMPARE(text(2)->font(), m_main->font()); // a reset brings back the window's font
+    }
+
     void enterWalksToCompute()
     {
         text(0)->setFocus();
