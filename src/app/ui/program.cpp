@@ -2,6 +2,9 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/potential_fruit_window.h"
+#include "calc/ui/sect_skill_window.h"
+#include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -31,6 +34,9 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(2, [] { return new calc::ui::SectSkillDetailWindow; });
+    f.registerForm(7, [] { return new calc::ui::PotentialFruitWindow; });
+    f.registerForm(25, [] { return new calc::ui::TotalExperienceWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
