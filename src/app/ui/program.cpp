@@ -2,6 +2,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/cultivation_steps_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -29,6 +30,7 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(26, [] { return new calc::ui::CultivationStepsWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
