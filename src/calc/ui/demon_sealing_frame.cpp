@@ -55,7 +55,7 @@ DemonSealingFrame::DemonSealingFrame(::ui::CaptionFrame* f) : QObject(f)
                           ->at(520, 240, 615)->asResult();
         makeLabel(map, ::ui::controlName("LabelMap", 2 * k + 1), "金钱", 1200, 285);
         m_text11[i] = (new NumericField(map, ::ui::controlName("Text11", k), common::kDigits, 0))
-                          ->at(1620, 240, 495)->asResult();
+                          ->at(1620, 240, 615)->asResult(); // room for four digits
         m_text10[i]->setText("0");
         m_text11[i]->setText("0");
     }

@@ -137,12 +137,14 @@ RingQuestFrame::RingQuestFrame(::ui::CaptionFrame* f) : QObject(f)
     m_text8[2] = input(f, "Text8_2", 3000, 240);
     makeLabel(f, "Label3_11", "环,共可获得经", 3600, 285);
     makeLabel(f, "Label3_7", "验", 120, 645);
-    m_text8[3] = result(f, "Text8_3", 360, 600, 855);
-    makeLabel(f, "Label3_8", "点.经验减半为", 1240, 645);
-    m_text8[4] = result(f, "Text8_4", 2420, 600, 855);
-    auto* compute = (new DcButton(f, "Button8", "计算", 0))->at(3360, 600, 615, 255);
+    // The two results are wider than in the old layout so that an eight-digit total shows
+    // whole; the buttons narrow a little to make room.
+    m_text8[3] = result(f, "Text8_3", 360, 600, 975);
+    makeLabel(f, "Label3_8", "点.经验减半为", 1380, 645);
+    m_text8[4] = result(f, "Text8_4", 2550, 600, 975);
+    auto* compute = (new DcButton(f, "Button8", "计算", 0))->at(3600, 600, 555, 255);
     compute->setToolTip("角色等级60-155,环数1-300环");
-    auto* reset = (new DcButton(f, "Button8", "重置", 1))->at(4080, 600, 615, 255);
+    auto* reset = (new DcButton(f, "Button8", "重置", 1))->at(4200, 600, 555, 255);
     reset->setTabStop(false);
     QLabel* hint = makeLabel(f, "Label3_18", "(如要查询当前环的经验,只要两环的输入项相同即可.)", 240, 1080, 4320, 180);
     ::ui::setForeColour(hint, ::ui::colours::Red);
