@@ -1,9 +1,12 @@
 #include "app/ui/main_window.h"
 
 #include "calc/ui/auxiliary_skill_frame.h"
+#include "calc/ui/cultivation_frame.h"
+#include "calc/ui/demon_sealing_frame.h"
 #include "calc/ui/experience_frames.h"
 #include "calc/ui/money_limit_frame.h"
 #include "calc/ui/sect_skill_frame.h"
+#include "calc/ui/task_frames.h"
 #include "common/file_exists.h"
 #include "common/shared_state.h"
 #include "common/ui/controls.h"
@@ -131,14 +134,14 @@ void MainWindow::buildPanels(QWidget* frame1)
 
     // 帮派
     new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
-    addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695);
+    new calc::ui::CultivationFrame(addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695));
     addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095);
 
     // 任务
-    addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695);
-    addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175);
-    addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620);
-    addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455);
+    new calc::ui::GuildTaskFrame(addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695));
+    new calc::ui::SectTaskFrame(addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175));
+    new calc::ui::DemonSealingFrame(addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620));
+    new calc::ui::RingQuestFrame(addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455));
 
     // 召唤兽
     addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);

@@ -2,6 +2,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/cultivation_steps_window.h"
 #include "calc/ui/potential_fruit_window.h"
 #include "calc/ui/sect_skill_window.h"
 #include "calc/ui/total_experience_window.h"
@@ -37,6 +38,7 @@ void registerForms()
     f.registerForm(2, [] { return new calc::ui::SectSkillDetailWindow; });
     f.registerForm(7, [] { return new calc::ui::PotentialFruitWindow; });
     f.registerForm(25, [] { return new calc::ui::TotalExperienceWindow; });
+    f.registerForm(26, [] { return new calc::ui::CultivationStepsWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
