@@ -2,6 +2,9 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/beast_shop_window.h"
+#include "calc/ui/gem_window.h"
+#include "calc/ui/guild_research_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -29,6 +32,9 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(19, [] { return new calc::ui::BeastShopWindow; });
+    f.registerForm(29, [] { return new calc::ui::GuildResearchWindow; });
+    f.registerForm(31, [] { return new calc::ui::GemWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
