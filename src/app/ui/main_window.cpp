@@ -4,8 +4,11 @@
 #include "calc/ui/cultivation_frame.h"
 #include "calc/ui/demon_sealing_frame.h"
 #include "calc/ui/experience_frames.h"
+#include "calc/ui/forging_frame.h"
+#include "calc/ui/guild_upkeep_frame.h"
 #include "calc/ui/money_limit_frame.h"
 #include "calc/ui/sect_skill_frame.h"
+#include "calc/ui/sworn_title_frame.h"
 #include "calc/ui/task_frames.h"
 #include "common/file_exists.h"
 #include "common/shared_state.h"
@@ -135,7 +138,7 @@ void MainWindow::buildPanels(QWidget* frame1)
     // 帮派
     new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
     new calc::ui::CultivationFrame(addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695));
-    addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095);
+    new calc::ui::GuildUpkeepFrame(addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095));
 
     // 任务
     new calc::ui::GuildTaskFrame(addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695));
@@ -155,8 +158,8 @@ void MainWindow::buildPanels(QWidget* frame1)
     // 其它
     addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
     addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
-    addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335);
-    addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095);
+    new calc::ui::ForgingFrame(addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335));
+    new calc::ui::SwornTitleFrame(addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095));
     addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620);
 
     buildAboutPanel(m_panels[7]);

@@ -2,7 +2,10 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/beast_shop_window.h"
 #include "calc/ui/cultivation_steps_window.h"
+#include "calc/ui/gem_window.h"
+#include "calc/ui/guild_research_window.h"
 #include "calc/ui/potential_fruit_window.h"
 #include "calc/ui/sect_skill_window.h"
 #include "calc/ui/total_experience_window.h"
@@ -39,6 +42,9 @@ void registerForms()
     f.registerForm(7, [] { return new calc::ui::PotentialFruitWindow; });
     f.registerForm(25, [] { return new calc::ui::TotalExperienceWindow; });
     f.registerForm(26, [] { return new calc::ui::CultivationStepsWindow; });
+    f.registerForm(19, [] { return new calc::ui::BeastShopWindow; });
+    f.registerForm(29, [] { return new calc::ui::GuildResearchWindow; });
+    f.registerForm(31, [] { return new calc::ui::GemWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
