@@ -2,6 +2,8 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "beasts/ui/beast_hp_window.h"
+#include "beasts/ui/pet_level_exp_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -29,6 +31,8 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
+    f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
