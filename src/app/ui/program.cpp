@@ -2,6 +2,8 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "beasts/ui/beast_hp_window.h"
+#include "beasts/ui/pet_level_exp_window.h"
 #include "calc/ui/beast_shop_window.h"
 #include "calc/ui/cultivation_steps_window.h"
 #include "calc/ui/gem_window.h"
@@ -45,6 +47,8 @@ void registerForms()
     f.registerForm(19, [] { return new calc::ui::BeastShopWindow; });
     f.registerForm(29, [] { return new calc::ui::GuildResearchWindow; });
     f.registerForm(31, [] { return new calc::ui::GemWindow; });
+    f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
+    f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
