@@ -1,5 +1,6 @@
 #include "app/ui/program.h"
 
+#include "app/ui/about_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
 #include "common/ui/forms.h"
@@ -29,6 +30,7 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(10, [] { return new AboutWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
