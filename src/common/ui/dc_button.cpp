@@ -88,7 +88,7 @@ void DcButton::mouseReleaseEvent(QMouseEvent* e)
 void DcButton::keyPressEvent(QKeyEvent* e)
 {
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
-        QAbstractButton::click();
+        press();
         return;
     }
     QPushButton::keyPressEvent(e);

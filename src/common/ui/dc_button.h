@@ -23,6 +23,9 @@ public:
     void setTabStop(bool on);
     bool tabStop() const { return focusPolicy() != Qt::NoFocus; }
 
+    // Clicks the button as the player does (the signal click(int) hides QAbstractButton::click).
+    void press() { QAbstractButton::click(); }
+
     // Places the button by its layout in twips.
     DcButton* at(int left, int top, int width, int height);
 
