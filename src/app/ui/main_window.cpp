@@ -194,7 +194,7 @@ void MainWindow::buildPanels(QWidget* frame1)
     addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
 
     // 孩子
-    auto* childFrame = addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
+    addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
     addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615);
 
     // 其它
@@ -203,7 +203,7 @@ void MainWindow::buildPanels(QWidget* frame1)
     addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335);
     addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095);
     new NpcFinderFrame(addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620));
-    new Launchers(this, m_panels[6], m_panels[4], childFrame);
+    new Launchers(this, m_panels[6], m_panels[4], m_panels[4]->findChild<CaptionFrame*>("Frame14"));
 
     buildAboutPanel(m_panels[7]);
 }
