@@ -1,5 +1,7 @@
 #include "app/ui/main_window.h"
 
+#include "app/ui/launchers.h"
+#include "app/ui/npc_finder_frame.h"
 #include "beasts/ui/beast_frames.h"
 #include "beasts/ui/child_tables_frame.h"
 #include "beasts/ui/scene_frames.h"
@@ -18,10 +20,12 @@
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
+#include "common/ui/tray_service.h"
 #include "common/ui/twips.h"
 #include "exam/bank_state.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace app::ui {
@@ -91,7 +95,54 @@ MainWindow::MainWindow() : FormWindow(::ui::kMainForm)
 
     buildTabRow(frame1);
     buildPanels(frame1);
+    buildTray();
     startUp();
+}
+
+void MainWindow::buildTray()
+{
+    // The tray menu "显示窗体"; it never shows as a menu bar.
+    auto* menu = new QMenu(QStringLiteral("显示窗体"), this);
+    menu->setObjectName("Menu_Show");
+    auto addItem = [&](const char* name, const char* caption, void (MainWindow::*handler)()) {
+        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, handler);
+    };
+    addItem("Menu_count", "计算器", &MainWindow::menuCountClick);
+    addItem("Menu_Pet", "召唤兽加点", &MainWindow::menuPetClick);
+    menu->addSeparator()->setObjectName("cut");
+    addItem("Menu_Exit", "关闭", &MainWindow::menuExitClick);
+    m_tray = new ::ui::TrayService(this, menu, [this] { menuCountClick(); });
+}
+
+void MainWindow::menuCountClick()
+{
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    setVisible(true);
+    raise();
+    activateWindow();
+    m_tray->removeIcon();
+}
+
+void MainWindow::menuPetClick()
+{
+    // The beast attribute window; while its class is not there the main window stays in
+    // the tray with its icon, so it can still be brought back.
+    ::ui::FormWindow* pet = ::ui::forms().form(kBeastAttributeForm);
+    if (!pet)
+        return;
+    pet->setWindowState(pet->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    pet->setVisible(true);
+    pet->raise();
+    pet->activateWindow();
+    m_tray->removeIcon();
+}
+
+void MainWindow::menuExitClick()
+{
+    m_tray->removeIcon();
+    ::ui::forms().unload(::ui::kMainForm); // the program's shut-down
 }
 
 void MainWindow::buildTabRow(QWidget* frame1)
@@ -165,7 +216,8 @@ void MainWindow::buildPanels(QWidget* frame1)
     new calc::ui::ForgingFrame(addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335));
     new calc::ui::SwornTitleFrame(addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095));
     new beasts::ui::SceneFrames(fullExpScenes, legendScenes);
-    addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620);
+    new NpcFinderFrame(addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620));
+    new Launchers(this, m_panels[6], m_panels[4], m_panels[4]->findChild<CaptionFrame*>("Frame14"));
 
     buildAboutPanel(m_panels[7]);
 }

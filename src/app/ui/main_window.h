@@ -8,11 +8,13 @@
 namespace ui {
 class CaptionFrame;
 class DcButton;
+class TrayService;
 } // namespace ui
 
 namespace app::ui {
 
 inline constexpr const char* kMainCaption = "百宝算匣v4.08版";
+inline constexpr int kBeastAttributeForm = 4;
 
 class MainWindow : public ::ui::FormWindow {
     Q_OBJECT
@@ -24,9 +26,16 @@ public:
     int currentTab() const { return m_currentTab; }
     ::ui::CaptionFrame* panel(int index) const { return m_panels[static_cast<std::size_t>(index)]; }
 
+    // The tray: minimising hides the window behind its icon where the desktop has a tray.
+    ::ui::TrayService* tray() const { return m_tray; }
+    void menuCountClick(); // "计算器": this window back, normal and visible
+    void menuPetClick();   // "召唤兽加点": the beast attribute window instead
+    void menuExitClick();  // "关闭": the program's shut-down
+
 private:
     void buildTabRow(QWidget* frame1);
     void buildPanels(QWidget* frame1);
+    void buildTray();
     void buildAboutPanel(::ui::CaptionFrame* panel);
     ::ui::CaptionFrame* addFrame(int panel, const char* base, int index, const QString& caption, int left, int top,
                                  int width, int height);
@@ -36,6 +45,7 @@ private:
     std::array<::ui::DcButton*, 8> m_tabs{};
     std::array<::ui::CaptionFrame*, 11> m_panels{};
     int m_currentTab = 0;
+    ::ui::TrayService* m_tray = nullptr;
 };
 
 } // namespace app::ui

@@ -1,5 +1,6 @@
 #include "app/ui/program.h"
 
+#include "app/ui/about_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
 #include "beasts/ui/beast_hp_window.h"
@@ -49,6 +50,7 @@ void registerForms()
     f.registerForm(31, [] { return new calc::ui::GemWindow; });
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
+    f.registerForm(10, [] { return new AboutWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

@@ -1,0 +1,209 @@
+#include "app/ui/main_window.h"
+#include "app/ui/program.h"
+#include "common/ui/forms.h"
+#include "common/ui/messages.h"
+#include "common/ui/tray_service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Stand-in for the beast attribute window: its close brings the main window back.
+class PetWindow : public ui::FormWindow {
+public:
+    PetWindow() : FormWindow(4) { resize(200, 100); }
+    void queryUnload() override { ui::forms().setMainNormalAndVisible(); }
+};
+
+} // namespace
+
+class TrayTest : public QObject {
+    Q_OBJECT
+
+    app::ui::MainWindow* m_main = nullptr;
+    ui::TrayService* m_tray = nullptr;
+
+    QAction* item(const char* name) const { return m_tray->menu()->findChild<QAction*>(QLatin1String(name)); }
+
+    void minimiseToTray()
+    {
+        m_main->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!m_main->isVisible());
+        QVERIFY(m_tray->iconShown());
+    }
+
+    void expectRestored()
+    {
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!(m_main->windowState() & Qt::WindowMinimized));
+        QVERIFY(!m_tray->iconShown());
+    }
+
+private slots:
+    void initTestCase() { app::ui::registerForms(); }
+
+    void init()
+    {
+        ui::BoxRecorder::start();
+        ui::TrayService::setTrayAvailableForTests(true);
+        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(ui::kMainForm));
+        m_tray = m_main->tray();
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        QVERIFY(!m_tray->iconShown());
+    }
+
+    void cleanup()
+    {
+        ui::TrayService::setTrayAvailableForTests(std::nullopt);
+        ui::forms().setAfterShutDown({});
+        ui::forms().reset();
+    }
+
+    void menuItems()
+    {
+        QMenu* menu = m_tray->menu();
+        QCOMPARE(menu->objectName(), QString("Menu_Show"));
+        QCOMPARE(menu->title(), QString("显示窗体"));
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 4);
+        const char* names[] = {"Menu_count", "Menu_Pet", "cut", "Menu_Exit"};
+        const char* captions[] = {"计算器", "召唤兽加点", "", "关闭"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(actions[i]->objectName(), QString(names[i]));
+            QCOMPARE(actions[i]->text(), QString::fromUtf8(captions[i]));
+        }
+        QVERIFY(actions[2]->isSeparator());
+    }
+
+    void minimisingHidesBehindTheIcon()
+    {
+        minimiseToTray();
+        QCOMPARE(m_tray->icon()->toolTip(), QString("百宝算匣v4.08版"));
+        QVERIFY(!m_tray->icon()->icon().isNull());
+    }
+
+    void onlyADoubleClickRestores()
+    {
+        minimiseToTray();
+        for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown}) {
+            m_tray->activated(reason);
+            QVERIFY(!m_main->isVisible());
+            QVERIFY(m_tray->iconShown());
+        }
+        m_tray->activated(QSystemTrayIcon::DoubleClick);
+        expectRestored();
+    }
+
+    void contextClickPopsUpTheMenuAndBlocksTheIcon()
+    {
+        minimiseToTray();
+        m_tray->activated(QSystemTrayIcon::Context);
+        QVERIFY(m_tray->menu()->isVisible());
+        QVERIFY(m_tray->busy());
+        // While the menu is open, nothing else reaches the icon.
+        m_tray->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!m_main->isVisible());
+        m_tray->menu()->hide(); // dismissed
+        QVERIFY(!m_tray->busy());
+        QVERIFY(m_tray->iconShown());
+        m_tray->activated(QSystemTrayIcon::DoubleClick);
+        expectRestored();
+    }
+
+    void calculatorItemRestores()
+    {
+        minimiseToTray();
+        item("Menu_count")->trigger();
+        expectRestored();
+    }
+
+    void showingTheWindowAnyOtherWayRemovesTheIcon()
+    {
+        minimiseToTray();
+        ui::forms().setMainNormalAndVisible();
+        expectRestored();
+    }
+
+    void petItemWithoutTheBeastWindowKeepsTheIcon()
+    {
+        if (ui::forms().hasForm(4))
+            QSKIP("the beast attribute window is there");
+        minimiseToTray();
+        item("Menu_Pet")->trigger();
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(m_tray->iconShown());
+    }
+
+    void petItemShowsTheBeastWindowInstead()
+    {
+        ui::forms().registerForm(4, [] { return new PetWindow; });
+        ui::FormWindow* pet = ui::forms().form(4);
+        pet->show();
+        pet->setWindowState(Qt::WindowMinimized);
+        pet->hide();
+        minimiseToTray();
+        item("Menu_Pet")->trigger();
+        QVERIFY(pet->isVisible());
+        QVERIFY(!(pet->windowState() & Qt::WindowMinimized));
+        QVERIFY(!m_tray->iconShown());
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(m_main->windowState() & Qt::WindowMinimized);
+        // Closing the beast window brings the main window back, normal.
+        pet->close();
+        QTRY_VERIFY(!ui::forms().isLoaded(4));
+        expectRestored();
+    }
+
+    void closeItemShutsTheProgramDown()
+    {
+        bool ended = false;
+        ui::forms().setAfterShutDown([&] { ended = true; });
+        ui::forms().registerForm(4, [] { return new PetWindow; });
+        ui::forms().form(4)->show();
+        minimiseToTray();
+        item("Menu_Exit")->trigger();
+        QVERIFY(ended);
+        QVERIFY(!ui::forms().isLoaded(4));
+        QVERIFY(!ui::forms().isLoaded(ui::kMainForm));
+    }
+
+    void withoutATrayTheWindowMinimisesNormally()
+    {
+        ui::TrayService::setTrayAvailableForTests(false);
+        m_main->setWindowState(Qt::WindowMinimized);
+        QTest::qWait(50);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(m_main->windowState() & Qt::WindowMinimized);
+        QVERIFY(!m_tray->iconShown());
+    }
+
+    void windowRestoredBeforeTheHideStaysUp()
+    {
+        m_main->setWindowState(Qt::WindowMinimized);
+        m_main->setWindowState(Qt::WindowNoState);
+        QTest::qWait(50);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_tray->iconShown());
+    }
+
+    // Last: leaving the event loops this way ends every later event loop of the test program too.
+    void endProgramNowRunsNoCloseHandler()
+    {
+        minimiseToTray();
+        QEventLoop loop;
+        QTimer::singleShot(0, this, [this] { m_tray->endProgramNow(); });
+        QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!m_tray->iconShown());
+        QVERIFY(ui::forms().isLoaded(ui::kMainForm));
+    }
+};
+
+QTEST_MAIN(TrayTest)
+#include "tray_test.moc"
