@@ -13,7 +13,14 @@ constexpr int kGrid[10][5] = {
     {22, 47, 43, 19, 48}, {41, 44, 46, 45, -1},
 };
 
-std::string hpValue(int v) { return v == kNoHp ? std::string("<>") : "<" + std::to_string(v) + ">"; }
+std::string hpValue(int v)
+{
+    std::string out = "<";
+    if (v != kNoHp)
+        out += std::to_string(v);
+    out += '>';
+    return out;
+}
 
 bool validIndex(int index) { return index >= 0 && index < kSceneCount; }
 

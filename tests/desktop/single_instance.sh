@@ -23,6 +23,12 @@ trap cleanup EXIT
 
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped while the window manager is still starting can stay unmapped: wait until
+# it has announced itself on the root window.
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 
 main_title='百宝算匣v4.08版'
 warn_title='警告！'
@@ -44,7 +50,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 "$program" >first.log 2>&1 &
 first=$!
 pids+=("$first")
-wait_for_window "$main_title" 60 >/dev/null || fail "the first start shows no main window"
+wait_for_window "$main_title" 60 >/dev/null || { cat first.log; for w in $(xdotool search --name . 2>/dev/null); do xdotool getwindowname "$w"; xwininfo -id "$w" | grep -E "Map State|geometry"; done; fail "the first start shows no main window"; }
 
 "$program" >second.log 2>&1 &
 second=$!

@@ -99,6 +99,9 @@ tray_menu() { # keys...
 
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped while the window manager is still starting can stay unmapped.
+wait_until 20 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+  fail "the window manager did not start"
 trayer --edge top --align right --widthtype pixel --width 120 --height 24 --SetDockType true \
   >/dev/null 2>&1 &
 trayer=$!

@@ -96,7 +96,10 @@ Launchers::Launchers(QWidget* main, QWidget* otherPanel, QWidget* childPanel, QW
         return p == Place::OtherPanel ? otherPanel : p == Place::ChildPanel ? childPanel : childFrame;
     };
     for (const Button& b : kButtons) {
-        auto* button = (new ::ui::DcButton(parentOf(b.place), b.launcher.button, QString::fromUtf8(b.caption),
+        QWidget* parent = parentOf(b.place);
+        if (!parent)
+            continue; // that panel is built later, with its own launchers
+        auto* button = (new ::ui::DcButton(parent, b.launcher.button, QString::fromUtf8(b.caption),
                                            b.launcher.index))
                            ->at(b.left, b.top, b.width, b.height);
         const Launcher l = b.launcher;

@@ -33,7 +33,8 @@ class Launchers : public QObject {
     Q_OBJECT
 public:
     // Places the launcher buttons: the grid of the 其它 panel, the bottom row of the
-    // 孩子 panel and "资质档次" inside the child attribute frame.
+    // 孩子 panel and "资质档次" inside the child attribute frame; a null parent leaves
+    // its buttons out.
     Launchers(QWidget* mainWindow, QWidget* otherPanel, QWidget* childPanel, QWidget* childFrame);
 
     // dcButton12(4) "养育计划": only a message.

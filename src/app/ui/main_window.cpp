@@ -181,45 +181,77 @@ void MainWindow::buildPanels(QWidget* frame1)
         p->setVisible(i == 0);
         m_panels[static_cast<std::size_t>(i)] = p;
     }
+    // Only the panel on screen is built at start; the others when their tab first opens.
+    ensurePanel(0);
+}
 
-    // 角色: frames filled in panel order, so the tab order runs top to bottom.
-    auto* levelToExp = addFrame(0, "Frame3", 0, "等级->经验", 120, 240, 7455, 735);
-    auto* expToLevel = addFrame(0, "Frame3", 1, "经验->等级", 120, 1080, 7455, 1095);
-    new calc::ui::ExperienceFrames(levelToExp, expToLevel);
-    new calc::ui::SectSkillFrame(addFrame(0, "Frame3", 2, "门派技能", 120, 2280, 7455, 1095));
-    new calc::ui::MoneyLimitFrame(addFrame(0, "Frame3", 3, "携带金钱", 120, 3360, 7455, 855));
+void MainWindow::ensurePanel(int i)
+{
+    if (i < 0 || i > 7 || m_panelBuilt[static_cast<std::size_t>(i)])
+        return;
+    m_panelBuilt[static_cast<std::size_t>(i)] = true;
+    // Frames are filled in panel order, so the tab order runs top to bottom.
+    switch (i) {
+    case 0: { // 角色
+        auto* levelToExp = addFrame(0, "Frame3", 0, "等级->经验", 120, 240, 7455, 735);
+        auto* expToLevel = addFrame(0, "Frame3", 1, "经验->等级", 120, 1080, 7455, 1095);
+        new calc::ui::ExperienceFrames(levelToExp, expToLevel);
+        new calc::ui::SectSkillFrame(addFrame(0, "Frame3", 2, "门派技能", 120, 2280, 7455, 1095));
+        new calc::ui::MoneyLimitFrame(addFrame(0, "Frame3", 3, "携带金钱", 120, 3360, 7455, 855));
+        break;
+    }
+    case 1: // 帮派
+        new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
+        new calc::ui::CultivationFrame(addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695));
+        new calc::ui::GuildUpkeepFrame(addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095));
+        // The guild upkeep starts at level 0, run as a player's pick would.
+        if (auto* guildLevel = findChild<QComboBox*>("Combo7_0"))
+            ::ui::pickEntry(guildLevel, QStringLiteral("0"));
+        break;
+    case 2: // 任务
+        new calc::ui::GuildTaskFrame(addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695));
+        new calc::ui::SectTaskFrame(addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175));
+        new calc::ui::DemonSealingFrame(addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620));
+        new calc::ui::RingQuestFrame(addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455));
+        break;
+    case 3: { // 召唤兽
+        auto* bornBaby = addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);
+        auto* growth = addFrame(3, "Frame7", 0, "成长率换算", 120, 1320, 7455, 615);
+        auto* beastCatalogue = addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
+        new beasts::ui::BeastFrames(bornBaby, growth, beastCatalogue);
+        // The catalogue shows its first beast, as a player's pick would.
+        if (auto* beasts = findChild<QComboBox*>("Combo1"))
+            ::ui::pickEntry(beasts, QStringLiteral("大海龟"));
+        break;
+    }
+    case 4: { // 孩子
+        auto* childFrame = addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
+        new beasts::ui::ChildTablesFrame(addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615));
+        new Launchers(this, nullptr, m_panels[4], childFrame);
+        break;
+    }
+    case 5: // 科举: the bank browser comes with the question bank's windows
+        break;
+    case 6: { // 其它
+        auto* fullExpScenes = addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
+        auto* legendScenes = addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
+        new beasts::ui::SceneFrames(fullExpScenes, legendScenes);
+        new calc::ui::ForgingFrame(addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335));
+        new calc::ui::SwornTitleFrame(addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095));
+        new NpcFinderFrame(addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620));
+        new Launchers(this, m_panels[6], nullptr, nullptr);
+        break;
+    }
+    case 7:
+        buildAboutPanel(m_panels[7]);
+        break;
+    }
+}
 
-    // 帮派
-    new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
-    new calc::ui::CultivationFrame(addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695));
-    new calc::ui::GuildUpkeepFrame(addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095));
-
-    // 任务
-    new calc::ui::GuildTaskFrame(addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695));
-    new calc::ui::SectTaskFrame(addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175));
-    new calc::ui::DemonSealingFrame(addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620));
-    new calc::ui::RingQuestFrame(addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455));
-
-    // 召唤兽
-    auto* bornBaby = addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);
-    auto* growth = addFrame(3, "Frame7", 0, "成长率换算", 120, 1320, 7455, 615);
-    auto* beastCatalogue = addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
-    new beasts::ui::BeastFrames(bornBaby, growth, beastCatalogue);
-
-    // 孩子
-    addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
-    new beasts::ui::ChildTablesFrame(addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615));
-
-    // 其它
-    auto* fullExpScenes = addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
-    auto* legendScenes = addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
-    new calc::ui::ForgingFrame(addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335));
-    new calc::ui::SwornTitleFrame(addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095));
-    new beasts::ui::SceneFrames(fullExpScenes, legendScenes);
-    new NpcFinderFrame(addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620));
-    new Launchers(this, m_panels[6], m_panels[4], m_panels[4]->findChild<CaptionFrame*>("Frame14"));
-
-    buildAboutPanel(m_panels[7]);
+void MainWindow::ensureAllPanels()
+{
+    for (int i = 0; i < 8; ++i)
+        ensurePanel(i);
 }
 
 void MainWindow::buildAboutPanel(CaptionFrame* panel)
@@ -244,13 +276,9 @@ void MainWindow::startUp()
 {
     common::PetShopOpen = false;
     exam::resetBankState(); // answer letters A..D, nothing chosen, no bank read
-    // The catalogue shows its first beast and the guild upkeep runs for level 0, exactly
-    // as a player's pick would.
-    if (auto* beasts = findChild<QComboBox*>("Combo1"))
-        ::ui::pickEntry(beasts, QStringLiteral("大海龟"));
     m_currentTab = 0;
-    if (auto* guildLevel = findChild<QComboBox*>("Combo7_0"))
-        ::ui::pickEntry(guildLevel, QStringLiteral("0"));
+    // The beast catalogue's first pick (大海龟) and the guild upkeep's level 0 are made
+    // when their panels are built (ensurePanel), before the player can see them.
 }
 
 void MainWindow::tabClick(int i)
@@ -264,6 +292,7 @@ void MainWindow::tabClick(int i)
     if (i == m_currentTab || m_panels[kExamOverlay]->isVisible() || m_panels[kAddOverlay]->isVisible() ||
         m_panels[kEditOverlay]->isVisible())
         return;
+    ensurePanel(i);
     m_tabs[static_cast<std::size_t>(m_currentTab)]->setBackColour(colours::InactiveTab);
     m_tabs[static_cast<std::size_t>(i)]->setBackColour(colours::ActiveTab);
     m_panels[static_cast<std::size_t>(i)]->setVisible(true);

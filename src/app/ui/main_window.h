@@ -24,6 +24,9 @@ public:
     // Button0_Click: switches to panel `index` (0 角色 … 7 关于).
     void tabClick(int index);
     int currentTab() const { return m_currentTab; }
+    // Builds panel i (0..7) if it is not built yet; panels are built on first opening.
+    void ensurePanel(int i);
+    void ensureAllPanels();
     ::ui::CaptionFrame* panel(int index) const { return m_panels[static_cast<std::size_t>(index)]; }
 
     // The tray: minimising hides the window behind its icon where the desktop has a tray.
@@ -45,6 +48,7 @@ private:
     std::array<::ui::DcButton*, 8> m_tabs{};
     std::array<::ui::CaptionFrame*, 11> m_panels{};
     int m_currentTab = 0;
+    std::array<bool, 8> m_panelBuilt{};
     ::ui::TrayService* m_tray = nullptr;
 };
 

@@ -121,6 +121,7 @@ private slots:
             {"dcButton12_1", "装备属性", "Frame2_4"}, {"dcButton12_3", "成本统计", "Frame2_4"},
             {"dcButton12_0", "资质档次", "Frame14"},  {"dcButton1", "", "Frame2_7"},
         };
+        m_main->ensureAllPanels(); // panels are built when their tab first opens
         for (const Place& p : places) {
             ui::DcButton* b = button(p.button);
             QVERIFY2(b, p.button);

@@ -40,6 +40,7 @@ private slots:
         app::ui::registerForms();
         m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(1));
         m_main->show();
+        m_main->ensureAllPanels(); // the 孩子 and 其它 panels are built on first opening
     }
     void cleanup() { ui::forms().reset(); }
 

@@ -1,4 +1,5 @@
 // The forging requirement and sworn-title frames of the 其它 panel.
+#include "app/ui/main_window.h"
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -32,6 +33,7 @@ private slots:
     {
         ui::BoxRecorder::start();
         m_main = ui::forms().form(1);
+        static_cast<app::ui::MainWindow*>(m_main)->tabClick(6); // the 其它 panel
     }
     void cleanup()
     {

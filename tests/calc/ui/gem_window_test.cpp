@@ -1,4 +1,5 @@
 // Form31, the gem window, and its launcher in the forging frame of the 其它 panel.
+#include "app/ui/main_window.h"
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -98,6 +99,7 @@ private slots:
     {
         QWidget* main = ui::forms().form(1);
         main->show();
+        static_cast<app::ui::MainWindow*>(main)->tabClick(6); // the 其它 panel
         auto* launcher = main->findChild<ui::DcButton*>("Button16_1");
         QVERIFY(launcher);
         QCOMPARE(launcher->text(), QStringLiteral("宝石计算"));

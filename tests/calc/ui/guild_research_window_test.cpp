@@ -1,4 +1,5 @@
 // Form29, the guild research window, and its launcher on the 帮派 panel.
+#include "app/ui/main_window.h"
 #include "app/ui/program.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
@@ -122,6 +123,7 @@ private slots:
     {
         QWidget* main = ui::forms().form(1);
         main->show();
+        static_cast<app::ui::MainWindow*>(main)->tabClick(1); // the 帮派 panel
         auto* launcher = main->findChild<ui::DcButton*>("dcButton18");
         QVERIFY(launcher);
         QCOMPARE(launcher->text(), QStringLiteral("技能研究经验"));

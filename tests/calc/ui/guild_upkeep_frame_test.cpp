@@ -1,4 +1,5 @@
 // The guild upkeep frame of the 帮派 panel: its pickers, results and building tooltips.
+#include "app/ui/main_window.h"
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/forms.h"
@@ -38,6 +39,7 @@ private slots:
     {
         ui::BoxRecorder::start();
         m_main = ui::forms().form(1);
+        static_cast<app::ui::MainWindow*>(m_main)->tabClick(1); // the 帮派 panel
     }
     void cleanup() { ui::forms().reset(); }
 
