@@ -18,7 +18,7 @@ AboutWindow::AboutWindow() : FormWindow(10)
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     ::ui::placeTw(image, 60, 60, 615, 615);
-    image->setPixmap(::ui::programPixmap(::ui::tw(615)));
+    image->setPixmap(::ui::programIcon().pixmap(::ui::tw(615)));
 
     auto* name = ::ui::makeLabel(this, "Label1", QStringLiteral("百宝算匣4.08版"), 720, 120);
     QFont bold = name->font();

@@ -2,7 +2,10 @@
 
 #include "app/ui/launchers.h"
 #include "app/ui/npc_finder_frame.h"
+#include "calc/ui/auxiliary_skill_frame.h"
 #include "calc/ui/experience_frames.h"
+#include "calc/ui/money_limit_frame.h"
+#include "calc/ui/sect_skill_frame.h"
 #include "common/file_exists.h"
 #include "common/shared_state.h"
 #include "common/ui/controls.h"
@@ -174,11 +177,11 @@ void MainWindow::buildPanels(QWidget* frame1)
     auto* levelToExp = addFrame(0, "Frame3", 0, "等级->经验", 120, 240, 7455, 735);
     auto* expToLevel = addFrame(0, "Frame3", 1, "经验->等级", 120, 1080, 7455, 1095);
     new calc::ui::ExperienceFrames(levelToExp, expToLevel);
-    addFrame(0, "Frame3", 2, "门派技能", 120, 2280, 7455, 1095);
-    addFrame(0, "Frame3", 3, "携带金钱", 120, 3360, 7455, 855);
+    new calc::ui::SectSkillFrame(addFrame(0, "Frame3", 2, "门派技能", 120, 2280, 7455, 1095));
+    new calc::ui::MoneyLimitFrame(addFrame(0, "Frame3", 3, "携带金钱", 120, 3360, 7455, 855));
 
     // 帮派
-    addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335);
+    new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
     addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695);
     addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095);
 

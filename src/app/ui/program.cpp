@@ -3,6 +3,9 @@
 #include "app/ui/about_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "calc/ui/potential_fruit_window.h"
+#include "calc/ui/sect_skill_window.h"
+#include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -10,6 +13,8 @@
 #include <QFont>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QElapsedTimer>
+#include <cstdio>
 
 namespace app::ui {
 
@@ -20,7 +25,7 @@ void setUpApplication(QApplication& app)
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
     QFont f = app.font();
-    f.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
+    f.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("SimSun"),
                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")});
     f.setPointSize(9);
     app.setFont(f);
@@ -30,19 +35,23 @@ void registerForms()
 {
     ::ui::Forms& f = ::ui::forms();
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
+    f.registerForm(2, [] { return new calc::ui::SectSkillDetailWindow; });
+    f.registerForm(7, [] { return new calc::ui::PotentialFruitWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(25, [] { return new calc::ui::TotalExperienceWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
 {
+    QElapsedTimer T; T.start(); auto P=[&](const char* w){ if (qEnvironmentVariableIsSet("PHASES")) fprintf(stderr, "%s %lld us\n", w, (long long)T.nsecsElapsed()/1000); };
     setUpApplication(app);
-    SingleInstance instance;
+    P("setup"); SingleInstance instance;
     if (!instance.acquire()) {
         instance.activateRunning();
         ::ui::warningBox(nullptr, QStringLiteral("程序已经在运行中，请不要重复运行！"));
         return 0;
     }
-    registerForms();
+    P("acquire"); registerForms();
     app.setQuitOnLastWindowClosed(false);
     ::ui::forms().setAfterShutDown([] { QCoreApplication::quit(); });
 
@@ -55,7 +64,7 @@ int runProgram(QApplication& app, const StartupHooks& hooks)
             w->activateWindow();
         }
     });
-    main->show();
+    P("form1"); main->show(); P("show");
     if (hooks.mainWindowShown)
         QTimer::singleShot(0, main, hooks.mainWindowShown);
     return app.exec();

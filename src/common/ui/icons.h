@@ -1,9 +1,7 @@
 #pragma once
 #include <QIcon>
-#include <QPixmap>
 
 namespace ui {
-// The program's icon, drawn by us: a gold casket with the character 算.
+// The program's icon: a gold casket with the character 算 (assets/icons/app_*.png).
 QIcon programIcon();
-QPixmap programPixmap(int size);
 } // namespace ui
