@@ -2,10 +2,19 @@
 
 #include "app/ui/launchers.h"
 #include "app/ui/npc_finder_frame.h"
+#include "beasts/ui/beast_frames.h"
+#include "beasts/ui/child_tables_frame.h"
+#include "beasts/ui/scene_frames.h"
 #include "calc/ui/auxiliary_skill_frame.h"
+#include "calc/ui/cultivation_frame.h"
+#include "calc/ui/demon_sealing_frame.h"
 #include "calc/ui/experience_frames.h"
+#include "calc/ui/forging_frame.h"
+#include "calc/ui/guild_upkeep_frame.h"
 #include "calc/ui/money_limit_frame.h"
 #include "calc/ui/sect_skill_frame.h"
+#include "calc/ui/sworn_title_frame.h"
+#include "calc/ui/task_frames.h"
 #include "common/file_exists.h"
 #include "common/shared_state.h"
 #include "common/ui/controls.h"
@@ -182,29 +191,31 @@ void MainWindow::buildPanels(QWidget* frame1)
 
     // 帮派
     new calc::ui::AuxiliarySkillFrame(addFrame(1, "Frame4", 0, "辅助技能", 120, 120, 7455, 1335));
-    addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695);
-    addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095);
+    new calc::ui::CultivationFrame(addFrame(1, "Frame4", 1, "角色修炼", 120, 1440, 7455, 1695));
+    new calc::ui::GuildUpkeepFrame(addFrame(1, "Frame4", 2, "帮派维护资金消耗", 120, 3120, 7455, 1095));
 
     // 任务
-    addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695);
-    addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175);
-    addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620);
-    addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455);
+    new calc::ui::GuildTaskFrame(addFrame(2, "Frame5", 0, "帮派任务", 120, 240, 2535, 1695));
+    new calc::ui::SectTaskFrame(addFrame(2, "Frame5", 2, "门派任务", 120, 2040, 2535, 2175));
+    new calc::ui::DemonSealingFrame(addFrame(2, "Frame5", 3, "封妖任务", 2760, 120, 4815, 2620));
+    new calc::ui::RingQuestFrame(addFrame(2, "Frame5", 1, "任务链", 2760, 2760, 4815, 1455));
 
     // 召唤兽
-    addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);
-    addFrame(3, "Frame7", 0, "成长率换算", 120, 1320, 7455, 615);
-    addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
+    auto* bornBaby = addFrame(3, "Frame7", 1, "宝宝判别", 120, 120, 7455, 1215);
+    auto* growth = addFrame(3, "Frame7", 0, "成长率换算", 120, 1320, 7455, 615);
+    auto* beastCatalogue = addFrame(3, "Frame7", 2, "其它", 120, 1920, 7455, 2320);
+    new beasts::ui::BeastFrames(bornBaby, growth, beastCatalogue);
 
     // 孩子
     addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
-    addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615);
+    new beasts::ui::ChildTablesFrame(addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615));
 
     // 其它
-    addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
-    addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
-    addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335);
-    addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095);
+    auto* fullExpScenes = addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
+    auto* legendScenes = addFrame(6, "Frame9", 4, "人物传说场景", 4440, 120, 3135, 975);
+    new calc::ui::ForgingFrame(addFrame(6, "Frame9", 6, "打造/裁缝/炼金", 120, 1200, 4215, 1335));
+    new calc::ui::SwornTitleFrame(addFrame(6, "Frame9", 0, "结拜称谓", 4440, 1200, 3135, 1095));
+    new beasts::ui::SceneFrames(fullExpScenes, legendScenes);
     new NpcFinderFrame(addFrame(6, "Frame9", 5, "NPC位置查询", 120, 2640, 4215, 1620));
     new Launchers(this, m_panels[6], m_panels[4], m_panels[4]->findChild<CaptionFrame*>("Frame14"));
 

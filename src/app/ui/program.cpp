@@ -3,6 +3,12 @@
 #include "app/ui/about_window.h"
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
+#include "beasts/ui/beast_hp_window.h"
+#include "beasts/ui/pet_level_exp_window.h"
+#include "calc/ui/beast_shop_window.h"
+#include "calc/ui/cultivation_steps_window.h"
+#include "calc/ui/gem_window.h"
+#include "calc/ui/guild_research_window.h"
 #include "calc/ui/potential_fruit_window.h"
 #include "calc/ui/sect_skill_window.h"
 #include "calc/ui/total_experience_window.h"
@@ -37,8 +43,14 @@ void registerForms()
     f.registerForm(::ui::kMainForm, [] { return new MainWindow; });
     f.registerForm(2, [] { return new calc::ui::SectSkillDetailWindow; });
     f.registerForm(7, [] { return new calc::ui::PotentialFruitWindow; });
-    f.registerForm(10, [] { return new AboutWindow; });
     f.registerForm(25, [] { return new calc::ui::TotalExperienceWindow; });
+    f.registerForm(26, [] { return new calc::ui::CultivationStepsWindow; });
+    f.registerForm(19, [] { return new calc::ui::BeastShopWindow; });
+    f.registerForm(29, [] { return new calc::ui::GuildResearchWindow; });
+    f.registerForm(31, [] { return new calc::ui::GemWindow; });
+    f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
+    f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
+    f.registerForm(10, [] { return new AboutWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
