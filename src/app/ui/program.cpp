@@ -19,8 +19,6 @@
 #include <QFont>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QElapsedTimer>
-#include <cstdio>
 
 namespace app::ui {
 
@@ -55,15 +53,14 @@ void registerForms()
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
 {
-    QElapsedTimer T; T.start(); auto P=[&](const char* w){ if (qEnvironmentVariableIsSet("PHASES")) fprintf(stderr, "%s %lld us\n", w, (long long)T.nsecsElapsed()/1000); };
     setUpApplication(app);
-    P("setup"); SingleInstance instance;
+    SingleInstance instance;
     if (!instance.acquire()) {
         instance.activateRunning();
         ::ui::warningBox(nullptr, QStringLiteral("程序已经在运行中，请不要重复运行！"));
         return 0;
     }
-    P("acquire"); registerForms();
+    registerForms();
     app.setQuitOnLastWindowClosed(false);
     ::ui::forms().setAfterShutDown([] { QCoreApplication::quit(); });
 
@@ -76,7 +73,7 @@ int runProgram(QApplication& app, const StartupHooks& hooks)
             w->activateWindow();
         }
     });
-    P("form1"); main->show(); P("show");
+    main->show();
     if (hooks.mainWindowShown)
         QTimer::singleShot(0, main, hooks.mainWindowShown);
     return app.exec();
