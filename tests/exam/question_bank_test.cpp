@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iconv.h>
 #include <random>
 
 using namespace exam;
@@ -145,4 +146,38 @@ TEST(QuestionBankFile, MissingFileIsUnreadable)
     const BankLoadResult r = loadQuestionBankFile("/nonexistent-dir/test.dat");
     EXPECT_FALSE(r.readable);
     EXPECT_EQ(r.bank.count(), 0u);
+}
+
+TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryTwoByteCode)
+{
+    // Every two-byte code, ASCII between them, and a four-byte sequence (U+0080).
+    std::string bytes = "1,";
+    for (int lead = 0x81; lead <= 0xFE; ++lead)
+        for (int trail = 0x40; trail <= 0xFE; ++trail)
+            if (trail != 0x7F) {
+                bytes.push_back(static_cast<char>(lead));
+                bytes.push_back(static_cast<char>(trail));
+                if (trail % 16 == 0)
+                    bytes += "ab";
+            }
+    bytes += "\x81\x30\x81\x30,end";
+    std::string ours;
+    ASSERT_TRUE(decodeToUtf8(bytes, TextEncoding::Gb18030, ours));
+
+    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string theirs(bytes.size() * 2, '\0');
+    char* in = bytes.data();
+    char* out = theirs.data();
+    std::size_t inLeft = bytes.size(), outLeft = theirs.size();
+    ASSERT_NE(iconv(cd, &in, &inLeft, &out, &outLeft), static_cast<std::size_t>(-1));
+    iconv_close(cd);
+    theirs.resize(theirs.size() - outLeft);
+    EXPECT_EQ(ours, theirs);
+
+    // A lone lead byte at the end, or a byte GB18030 never uses, is refused.
+    std::string bad;
+    EXPECT_FALSE(decodeToUtf8("ab\x81", TextEncoding::Gb18030, bad));
+    EXPECT_FALSE(decodeToUtf8("\x80", TextEncoding::Gb18030, bad));
+    EXPECT_FALSE(decodeToUtf8("\xFF\x41", TextEncoding::Gb18030, bad));
 }
