@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class BeastPanelTest : public QObject {
     Q_OBJECT
 private:
@@ -21,10 +23,7 @@ private:
     template <typename T = QLineEdit>
     T* find(const char* name)
     {
-        T* w = m_main->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return test::control<T>(m_main, QLatin1String(name));
     }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     QComboBox* combo1() { return find<QComboBox>("Combo1"); }

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class ChildSceneTablesTest : public QObject {
     Q_OBJECT
 private:
@@ -17,10 +19,7 @@ private:
     template <typename T>
     T* find(const QString& name)
     {
-        T* w = m_main->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_main, name);
     }
     QString label(const QString& name) { return find<QLabel>(name)->text(); }
     QString value(int i) { return label(QStringLiteral("Label28_%1").arg(i)); }

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class AuxiliarySkillFrameTest : public QObject {
     Q_OBJECT
 
@@ -18,10 +20,7 @@ class AuxiliarySkillFrameTest : public QObject {
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* w = m_main->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_main, name);
     }
     QLineEdit* text(int i) const { return find<QLineEdit>(QStringLiteral("Text5_%1").arg(i)); }
     QLabel* label(int i) const { return find<QLabel>(QStringLiteral("Label2_%1").arg(i)); }

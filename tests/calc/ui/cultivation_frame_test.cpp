@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class CultivationFrameTest : public QObject {
     Q_OBJECT
 
@@ -19,10 +21,7 @@ class CultivationFrameTest : public QObject {
     template <typename T>
     T* find(const char* name)
     {
-        T* w = m_main->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return test::control<T>(m_main, QLatin1String(name));
     }
     QLineEdit* text(int i) { return find<QLineEdit>(QStringLiteral("Text6_%1").arg(i).toLatin1().constData()); }
     ui::DcButton* button(int i) { return find<ui::DcButton>(QStringLiteral("Button6_%1").arg(i).toLatin1().constData()); }

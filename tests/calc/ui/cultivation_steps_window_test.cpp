@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class CultivationStepsWindowTest : public QObject {
     Q_OBJECT
 
@@ -21,10 +23,7 @@ class CultivationStepsWindowTest : public QObject {
     template <typename T>
     T* find(const QString& name)
     {
-        T* w = m_form->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_form, name);
     }
     QLineEdit* text(int i) { return find<QLineEdit>(QStringLiteral("Text%1_%2").arg(m_panel).arg(i)); }
     void up() { find<ui::DcButton>(QStringLiteral("dcButton%1_0").arg(m_panel))->QAbstractButton::click(); }

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class MoneyLimitFrameTest : public QObject {
     Q_OBJECT
 
@@ -16,10 +18,7 @@ class MoneyLimitFrameTest : public QObject {
     template <typename T = QWidget>
     T* find(const char* name) const
     {
-        T* w = m_main->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return test::control<T>(m_main, QLatin1String(name));
     }
     QLineEdit* level() const { return find<QLineEdit>("Text4_0"); }
     QLineEdit* limit() const { return find<QLineEdit>("Text4_1"); }

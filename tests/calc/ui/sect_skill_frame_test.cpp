@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class SectSkillFrameTest : public QObject {
     Q_OBJECT
 
@@ -18,10 +20,7 @@ class SectSkillFrameTest : public QObject {
     template <typename T = QWidget>
     T* find(const char* name) const
     {
-        T* w = m_main->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return test::control<T>(m_main, QLatin1String(name));
     }
     QLineEdit* text(int i) const { return find<QLineEdit>(QStringLiteral("Text3_%1").arg(i).toLatin1().constData()); }
     void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }

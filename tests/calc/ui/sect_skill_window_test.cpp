@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class SectSkillWindowTest : public QObject {
     Q_OBJECT
 
@@ -16,10 +18,7 @@ class SectSkillWindowTest : public QObject {
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* w = m_form->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_form, name);
     }
     QLineEdit* box(const char* base, int i = -1) const
     {

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class TaskFramesTest : public QObject {
     Q_OBJECT
 
@@ -20,10 +22,7 @@ class TaskFramesTest : public QObject {
     template <typename T = QLineEdit>
     T* find(const QString& name)
     {
-        T* w = m_main->panel(2)->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_main->panel(2), name);
     }
     void click(const QString& button) { QTest::mouseClick(find<ui::DcButton>(button), Qt::LeftButton); }
     QString textOf(const QString& name) { return find(name)->text(); }

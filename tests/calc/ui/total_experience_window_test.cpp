@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class TotalExperienceWindowTest : public QObject {
     Q_OBJECT
 
@@ -16,10 +18,7 @@ class TotalExperienceWindowTest : public QObject {
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* w = m_form->findChild<T*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return test::control<T>(m_form, name);
     }
     QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
     QList<QLineEdit*> inputs() const
