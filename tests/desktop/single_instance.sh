@@ -4,33 +4,9 @@
 # never a main window of its own, and exits with status 0 once it is answered. A lock left
 # by a run that was killed does not block the next start.
 set -euo pipefail
-program="$(readlink -f "$1")"
+source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 
-if [ -z "${BAIBAO_UNDER_XVFB:-}" ]; then
-  export BAIBAO_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-work="$(mktemp -d)"
-export TMPDIR="$work" # lock file and socket of this run only
-cd "$work"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-openbox >/dev/null 2>&1 &
-pids+=($!)
-# A window mapped while the window manager is still starting can stay unmapped: wait until
-# it has announced itself on the root window.
-for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-main_title='百宝算匣v4.08版'
+start_window_manager
 warn_title='警告！'
 
 wait_for_window() { # title, seconds → prints the window ids

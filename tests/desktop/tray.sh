@@ -6,24 +6,8 @@
 # window is not built, leaves the icon in place), Esc dismisses the menu and "关闭" ends
 # the program. Without a tray host the window minimises normally and can be restored.
 set -euo pipefail
-program="$(readlink -f "$1")"
+source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 
-if [ -z "${BAIBAO_UNDER_XVFB:-}" ]; then
-  export BAIBAO_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
-work="$(mktemp -d)"
-export TMPDIR="$work" # lock file and socket of this run only
-cd "$work"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-main_title='百宝算匣v4.08版'
 pet_title='召唤兽属性预测'
 
 fail() {
@@ -97,11 +81,7 @@ tray_menu() { # keys...
   xdotool key --delay 150 "$@"
 }
 
-openbox >/dev/null 2>&1 &
-pids+=($!)
-# A window mapped while the window manager is still starting can stay unmapped.
-wait_until 20 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-  fail "the window manager did not start"
+start_window_manager
 trayer --edge top --align right --widthtype pixel --width 120 --height 24 --SetDockType true \
   >/dev/null 2>&1 &
 trayer=$!
