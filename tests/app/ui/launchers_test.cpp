@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/main_window.h"
+
 namespace {
 
 // What a stand-in tool window gives back to the main window when it closes.
@@ -89,9 +91,7 @@ private slots:
         for (const Case& c : kCases)
             ui::forms().registerForm(c.form, [c] { return new ToolWindow(c.form, c.back); });
         ui::BoxRecorder::start();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(ui::kMainForm));
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_main = test::openMainWindow();
     }
 
     void cleanup()

@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "support/main_window.h"
+
 class NpcFinderTest : public QObject {
     Q_OBJECT
 
@@ -31,11 +33,7 @@ private slots:
     void init()
     {
         ui::BoxRecorder::start();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(ui::kMainForm));
-        m_main->show();
-        m_main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_main));
-        m_main->tabClick(6);
+        m_main = test::openMainWindow(6);
         m_box = m_main->findChild<QLineEdit*>("Text24");
         m_list = m_main->findChild<QListWidget*>("List1");
         QVERIFY(m_box && m_list);

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class BeastPanelTest : public QObject {
     Q_OBJECT
@@ -40,9 +41,7 @@ private slots:
     void init()
     {
         ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(1));
-        m_main->show();
+        m_main = test::openMainWindow();
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
         m_main->tabClick(3);

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class ChildSceneTablesTest : public QObject {
     Q_OBJECT
@@ -36,9 +37,7 @@ private slots:
     void init()
     {
         ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(1));
-        m_main->show();
+        m_main = test::openMainWindow();
         m_main->ensureAllPanels(); // the 孩子 and 其它 panels are built on first opening
     }
     void cleanup() { ui::forms().reset(); }

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class AuxiliarySkillFrameTest : public QObject {
     Q_OBJECT
@@ -38,10 +39,7 @@ private slots:
     void init()
     {
         ::ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = ::ui::forms().form(1);
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_main = test::openMainWindow();
         emit find<::ui::DcButton>("Button0_1")->click(1); // the 帮派 tab
     }
     void cleanup()

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class CultivationFrameTest : public QObject {
     Q_OBJECT
@@ -43,10 +44,7 @@ private slots:
     void init()
     {
         ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(1));
-        m_main->show();
-        m_main->tabClick(1);
+        m_main = test::openMainWindow(1);
     }
     void cleanup()
     {

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class MoneyLimitFrameTest : public QObject {
     Q_OBJECT
@@ -27,10 +28,7 @@ private slots:
     void init()
     {
         ::ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = ::ui::forms().form(1);
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_main = test::openMainWindow();
     }
     void cleanup()
     {

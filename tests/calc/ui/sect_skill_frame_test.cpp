@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class SectSkillFrameTest : public QObject {
     Q_OBJECT
@@ -34,10 +35,7 @@ private slots:
     void init()
     {
         ::ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = ::ui::forms().form(1);
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_main = test::openMainWindow();
         m_main->activateWindow();
     }
     void cleanup()

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/main_window.h"
 
 class TaskFramesTest : public QObject {
     Q_OBJECT
@@ -49,12 +50,7 @@ private slots:
     void init()
     {
         ui::BoxRecorder::start();
-        app::ui::registerForms();
-        m_main = static_cast<app::ui::MainWindow*>(ui::forms().form(1));
-        m_main->show();
-        QApplication::setActiveWindow(m_main);
-        QVERIFY(QTest::qWaitForWindowActive(m_main));
-        m_main->tabClick(2);
+        m_main = test::openMainWindow(2);
     }
     void cleanup()
     {
