@@ -6,7 +6,12 @@ namespace app {
 
 bool npcSearchIgnored(std::string_view text)
 {
-    return text.empty() || text == "：" || text == ")" || text == "(";
+    if (text.empty())
+        return true;
+    for (std::string_view ignored : SearchIgnoreList)
+        if (text == ignored)
+            return true;
+    return false;
 }
 
 std::vector<std::size_t> findEntries(std::span<const std::string_view> entries, std::string_view text)

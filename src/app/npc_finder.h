@@ -1,6 +1,7 @@
 #pragma once
 // The NPC finder: which directory entries contain the typed text.
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -8,7 +9,10 @@
 
 namespace app {
 
-// A search text that shows nothing: empty, or exactly one of "：", ")" and "(".
+// Search texts that on their own would match nearly every entry, so they list nothing.
+inline constexpr std::array<std::string_view, 3> SearchIgnoreList = {"：", ")", "("};
+
+// A search text that shows nothing: empty, or exactly one of SearchIgnoreList.
 bool npcSearchIgnored(std::string_view text);
 
 // Indices of the entries that contain `text`, in entry order, each at most once. The

@@ -166,3 +166,18 @@ TEST(NpcFinder, MatchesExactlyByCharacter)
     for (const Case& c : cases)
         EXPECT_EQ(findEntries(entries, c.text), c.expected) << c.text;
 }
+
+TEST(NpcFinder, IgnoresOnlyTheSingleMarks)
+{
+    EXPECT_EQ(SearchIgnoreList, (std::array<std::string_view, 3>{"：", ")", "("}));
+    struct Case {
+        const char* text;
+        bool ignored;
+    };
+    const Case cases[] = {
+        {"", true},     {"：", true},  {")", true},   {"(", true},  {"：：", false}, {" (", false},
+        {"( ", false},  {")(", false}, {"（", false}, {"）", false}, {":", false},   {",", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(npcSearchIgnored(c.text), c.ignored) << c.text;
+}

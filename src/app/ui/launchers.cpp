@@ -53,7 +53,8 @@ void hideMain(QWidget* main, int form)
         main->hide();
 }
 
-void normalState(QWidget* w) { w->setWindowState(w->windowState() & ~Qt::WindowMinimized); }
+// The normal window state: neither minimised nor maximised.
+void normalState(QWidget* w) { w->setWindowState(w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); }
 
 } // namespace
 

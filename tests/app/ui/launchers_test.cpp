@@ -200,14 +200,18 @@ private slots:
 
     void officialRanksShowsItsWindowNormalEvenIfLeftMinimised()
     {
-        ui::FormWindow* w = ui::forms().form(6);
-        w->show();
-        w->setWindowState(Qt::WindowMinimized);
-        m_main->tabClick(6);
-        QTest::mouseClick(button("Button15"), Qt::LeftButton);
-        QVERIFY(!(w->windowState() & Qt::WindowMinimized));
-        QVERIFY(w->isVisible());
-        QVERIFY(!m_main->isVisible());
+        for (Qt::WindowStates left : {Qt::WindowStates(Qt::WindowMinimized), Qt::WindowStates(Qt::WindowMaximized),
+                                      Qt::WindowMinimized | Qt::WindowMaximized}) {
+            ui::FormWindow* w = ui::forms().form(6);
+            w->show();
+            w->setWindowState(left);
+            m_main->setVisible(true);
+            m_main->tabClick(6);
+            QTest::mouseClick(button("Button15"), Qt::LeftButton);
+            QCOMPARE(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), Qt::WindowStates());
+            QVERIFY(w->isVisible());
+            QVERIFY(!m_main->isVisible());
+        }
     }
 
     void missingWindowsLeaveTheMainWindowAlone()

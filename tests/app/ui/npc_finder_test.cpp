@@ -100,6 +100,16 @@ private slots:
         QVERIFY(m_main->isVisible()); // Esc does not close anything
     }
 
+    void escapeDoesNothingWhileThePanelIsAway()
+    {
+        m_box->setText("长安城");
+        m_main->tabClick(0);
+        QVERIFY(!m_box->isVisible());
+        QTest::keyClick(m_box, Qt::Key_Escape);
+        QCOMPARE(m_box->text(), QString("长安城"));
+        QCOMPARE(m_list->count(), 132);
+    }
+
     void clearButtonClearsAndFocuses()
     {
         m_box->setText("地府");
