@@ -21,6 +21,7 @@ SectSkillFrameResult sectSkillFrame(LevelInput from, LevelInput to, int skills)
     SectSkillFrameResult r;
     if (!from || !to) {
         r.warning = kMsgSectEmptyInput;
+        r.noteBeforeWarning = false;
         return r;
     }
     if (*from > kMaxSectSkillLevel || *to > kMaxSectSkillLevel) {

@@ -34,6 +34,9 @@ struct SectSkillFrameResult {
     std::int64_t money = 0;
     bool showCount = false;       // whether the "(Xn项)" note is shown
     std::string countCaption;     // "(Xn项)", set when the note is shown
+    // A refused level hides the note before its warning; an empty box warns first and
+    // hides the note after the player has answered the warning.
+    bool noteBeforeWarning = true;
     bool writeTooltips = false;   // the tooltips are rewritten only by a computation
     std::string experienceTooltip;
     std::string moneyTooltip;

@@ -131,3 +131,21 @@ TEST(SectSkillDetail, TableOfCases)
         EXPECT_EQ(r.count, c.count);
     }
 }
+
+TEST(SectSkillFrame, NoteHiddenBeforeOrAfterTheWarning)
+{
+    struct Case {
+        LevelInput from, to;
+        bool noteBeforeWarning;
+    };
+    const Case cases[] = {
+        {0, 10, true},             // no warning: the note is shown with the results
+        {60, 50, true},            // reversed levels: hidden, then the warning
+        {161, 10, true},           // above 160: hidden, then the warning
+        {std::nullopt, 10, false}, // empty box: the warning, then hidden
+        {10, std::nullopt, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(sectSkillFrame(c.from, c.to, 3).noteBeforeWarning, c.noteBeforeWarning)
+            << c.from.value_or(-1) << "->" << c.to.value_or(-1);
+}

@@ -76,11 +76,17 @@ void SectSkillFrame::button3Click(int index)
 void SectSkillFrame::compute(int skills)
 {
     const SectSkillFrameResult r = sectSkillFrame(m_text3[0]->wholeNumber(), m_text3[1]->wholeNumber(), skills);
-    if (r.showCount)
-        m_count->setText(QString::fromStdString(r.countCaption));
-    m_count->setVisible(r.showCount);
+    auto showNote = [&] {
+        if (r.showCount)
+            m_count->setText(QString::fromStdString(r.countCaption));
+        m_count->setVisible(r.showCount);
+    };
+    if (r.noteBeforeWarning)
+        showNote();
     if (!r.warning.empty())
         ::ui::warningBox(m_text3[0]->window(), QString::fromStdString(r.warning));
+    if (!r.noteBeforeWarning)
+        showNote();
     setResultNumber(m_text3[2], r.experience);
     setResultNumber(m_text3[3], r.money);
     if (r.writeTooltips) {

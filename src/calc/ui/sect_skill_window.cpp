@@ -111,12 +111,16 @@ void SectSkillDetailWindow::compute()
     for (std::size_t k = 0; k < rows.size(); ++k)
         rows[k] = {m_text1[k]->wholeNumber(), m_text2[k]->wholeNumber(), m_check1[k]->isChecked()};
     const SectSkillDetailResult r = sectSkillDetail(rows);
+    // A reversed row is unticked while the rows are priced, before a level above 160
+    // stops the pricing with its warning.
+    if (r.computed)
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            m_check1[k]->setChecked(r.ticked[k]);
     if (!r.warning.empty())
         ::ui::warningBox(this, QString::fromStdString(r.warning));
     if (!r.computed)
         return;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        m_check1[k]->setChecked(r.ticked[k]);
         setResultNumber(m_text3[k], r.rows[k].experience);
         setResultNumber(m_text4[k], r.rows[k].money);
     }

@@ -170,6 +170,44 @@ private slots:
         QCOMPARE(text(0)->text(), QStringLiteral("123")); // at most three characters
     }
 
+    // While the warning is up, the "(Xn项)" note of the last computation is still shown
+    // for an empty box and already hidden for a refused level.
+    void noteBehindTheWarning_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("shownBehind");
+        QTest::newRow("empty") << "" << "10" << true;
+        QTest::newRow("161") << "161" << "10" << false;
+        QTest::newRow("reversed") << "60" << "50" << false;
+    }
+    void noteBehindTheWarning()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(bool, shownBehind);
+        enter("0", "10");
+        click("Button3_2");
+        QVERIFY(find<QLabel>("Label24")->isVisible());
+        ::ui::BoxRecorder::stop(); // a real modal box this time
+        enter(from, to);
+        bool boxSeen = false;
+        bool noteVisible = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            boxSeen = box != nullptr;
+            noteVisible = find<QLabel>("Label24")->isVisible();
+            if (box)
+                box->close();
+        });
+        emit find<::ui::DcButton>("Button3_0")->click(0);
+        ::ui::BoxRecorder::start();
+        QVERIFY(boxSeen);
+        QCOMPARE(noteVisible, shownBehind);
+        QVERIFY(!find<QLabel>("Label24")->isVisible());
+        QCOMPARE(text(2)->text(), QStringLiteral("0"));
+    }
+
     void detailOpensModallyAndComesBack()
     {
         bool seen = false;

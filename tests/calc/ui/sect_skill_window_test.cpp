@@ -1,11 +1,13 @@
 // Form2 "门派技能详细计算".
 
 #include "app/ui/program.h"
+#include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include "support/controls.h"
@@ -115,6 +117,37 @@ private slots:
         for (int i = 3; i < 7; ++i)
             expectRow(i, "0", "0", true);
         expectTotals("4473", "1668", "7");
+    }
+
+    // A reversed row before the row above 160 is already unticked while the warning is
+    // up; the costs appear once it is answered.
+    void reversedRowUntickedBeforeTheWarning()
+    {
+        allRows("0", "10");
+        box("Text1", 1)->setText("9");
+        box("Text2", 1)->setText("3");
+        box("Text2", 4)->setText("161");
+        ::ui::BoxRecorder::stop(); // a real modal box this time
+        bool boxSeen = false;
+        bool untickedBehind = false;
+        QString costBehind;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* warning = QApplication::activeModalWidget();
+            boxSeen = warning != nullptr && warning != m_form;
+            untickedBehind = !check(1)->isChecked();
+            costBehind = box("Text3", 0)->text();
+            if (boxSeen)
+                warning->close();
+        });
+        emit find<::ui::DcButton>("Button1_0")->click(0);
+        ::ui::BoxRecorder::start();
+        QVERIFY(boxSeen);
+        QVERIFY(untickedBehind);
+        QCOMPARE(costBehind, QStringLiteral("0"));
+        expectRow(0, "1491", "556", true);
+        expectRow(1, "0", "0", false);
+        expectRow(4, "0", "0", true);
+        expectTotals(QByteArray::number(3 * 1491).constData(), QByteArray::number(3 * 556).constData(), "6");
     }
 
     void untickedRowShowsItsCost()
