@@ -1,4 +1,5 @@
 #include "beasts/beast_hp.h"
+#include "beasts/pet_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -73,4 +74,20 @@ TEST(SceneHpTable, Captions)
     EXPECT_EQ(sceneCaption(15), "【海底迷宫1层】");
     EXPECT_EQ(displayWidth("大海龟"), 6);
     EXPECT_EQ(displayWidth("龙窟7层"), 7);
+}
+
+// The HP table keeps its own spellings: every species it names is a catalogue species,
+// except 蛛蛛精 and 绿萼仙子 where the catalogue has 蜘蛛精 and 红萼仙子.
+TEST(SceneHpTable, SpeciesAreCatalogueSpeciesExceptTwoSpellings)
+{
+    std::set<std::string_view> unknown;
+    for (const SceneHp& s : SceneHpTable)
+        for (int k = 0; k < s.lineCount; ++k) {
+            const std::string_view species = s.lines[static_cast<std::size_t>(k)].species;
+            if (!findPetSpecies(species))
+                unknown.insert(species);
+        }
+    EXPECT_EQ(unknown, (std::set<std::string_view>{"蛛蛛精", "绿萼仙子"}));
+    EXPECT_NE(findPetSpecies("蜘蛛精"), nullptr);
+    EXPECT_NE(findPetSpecies("红萼仙子"), nullptr);
 }

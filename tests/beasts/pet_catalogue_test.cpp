@@ -145,3 +145,37 @@ TEST(PetCatalogue, ShownRecords)
     EXPECT_EQ(turtle.skills, "反震/慧根/幸运/防御/冥思/水属性吸收");
     EXPECT_EQ(turtle.scenes, "东海湾/沉船一层/东海岩洞");
 }
+
+// Every field holds a value of its kind: a carry level from the published set, aptitudes of
+// 840 to 6000 or "1500+", "/"-joined skill and scene names without blanks or empty names.
+TEST(PetCatalogue, FieldsHoldValuesOfTheirKind)
+{
+    const std::set<std::string_view> carryLevels = {"0",  "5",  "15", "25",  "35",  "45",  "55",   "65",
+                                                    "75", "85", "95", "105", "125", "135", "飞升", "飞升+135"};
+    auto joinedNames = [](std::string_view s) {
+        if (s.empty() || s.front() == '/' || s.back() == '/' || s.find("//") != std::string_view::npos)
+            return false;
+        return s.find(' ') == std::string_view::npos;
+    };
+    for (const PetSpeciesRecord& r : PetCatalogue) {
+        EXPECT_TRUE(carryLevels.count(r.carryLevel)) << r.name;
+        for (std::string_view a : r.aptitudes) {
+            if (a == "1500+")
+                continue;
+            ASSERT_FALSE(a.empty()) << r.name;
+            ASSERT_EQ(a.find_first_not_of("0123456789"), std::string_view::npos) << r.name << " " << a;
+            const int v = std::stoi(std::string(a));
+            EXPECT_GE(v, 840) << r.name;
+            EXPECT_LE(v, 6000) << r.name;
+        }
+        EXPECT_GT(r.growth, 0) << r.name;
+        EXPECT_TRUE(joinedNames(r.skills)) << r.name;
+        EXPECT_TRUE(joinedNames(r.scenes)) << r.name;
+    }
+    // The three species with "1500+" and only those.
+    int plus = 0;
+    for (const PetSpeciesRecord& r : PetCatalogue)
+        for (std::string_view a : r.aptitudes)
+            plus += a == "1500+";
+    EXPECT_EQ(plus, 4); // 鬼将 攻击, 净瓶女娲 攻击 and 防御, 夜罗刹 攻击
+}
