@@ -69,7 +69,7 @@ BeastShopWindow::BeastShopWindow() : FormWindow(kNumber)
     auto* frame = new ::ui::CaptionFrame(this, QStringLiteral("召唤兽店的收入和支出预算"), ::ui::colours::PanelBack,
                                          ::ui::colours::Blue);
     frame->setObjectName("Frame1");
-    ::ui::placeTw(frame, 120, 1320, 5385, 4080);
+    ::ui::placeTw(frame, 90, 1320, 5475, 4080);
     for (int i = 0; i < kBudgetFields; ++i) {
         const BudgetRow& row = kBudgetRows[i];
         const int top = 300 + 315 * i;

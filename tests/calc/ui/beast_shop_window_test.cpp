@@ -5,6 +5,7 @@
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -209,6 +210,27 @@ private slots:
             QCOMPARE(budget(i)->text(), QStringLiteral("0"));
         QCOMPARE(figures(), (QStringList{"150.00", "16.00", "49.32", "-34.32"}));
         QVERIFY(messages().isEmpty());
+    }
+
+    void wordsAndFiguresStayInside()
+    {
+        // The widest inputs give the widest figures.
+        field("Text1")->setText("999");
+        const char* values[] = {"10", "10", "9999", "99999", "99", "999999"};
+        for (int i = 1; i <= 6; ++i)
+            budget(i)->setText(values[i - 1]);
+        click(0);
+        QCOMPARE(figures(), (QStringList{"2997.00", "158398.42", "408103.52", "-249805.10"}));
+        for (int i = 7; i <= 10; ++i)
+            QVERIFY2(budget(i)->fontMetrics().horizontalAdvance(budget(i)->text()) <= budget(i)->width() - 6,
+                     qPrintable(budget(i)->text()));
+        // The words after each field end short of the frame's border.
+        QWidget* frame = m_shop->findChild<QWidget*>("Frame1");
+        for (QLabel* l : frame->findChildren<QLabel*>()) {
+            const int right = l->x() + l->fontMetrics().horizontalAdvance(l->text());
+            QVERIFY2(right <= frame->width() - 3, qPrintable(l->text()));
+        }
+        QVERIFY(frame->geometry().right() < m_shop->width());
     }
 
     void tabOrderEndsOnCompute()
