@@ -61,6 +61,7 @@ BeastShopWindow::BeastShopWindow() : FormWindow(kNumber)
     makeLabel(this, "Label5", "运营维护资金再加3%投资税共：", 240, 990, 3075)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_newShop = (new NumericField(this, "Text3", common::kDigits, 0))->at(3360, 960, 975)->asResult();
+    ::ui::setBackColour(m_newShop, kResultBack);
     makeLabel(this, "Label6", "万两.", 4380, 990);
     QLabel* signature = makeLabel(this, "Label7", "听雨轩", 4800, 120);
     ::ui::setForeColour(signature, ::ui::colours::Blue);

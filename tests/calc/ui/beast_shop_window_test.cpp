@@ -4,6 +4,7 @@
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "common/ui/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,12 @@ private slots:
         }
         QCOMPARE(budget(3)->maxLength(), 4);
         QCOMPARE(budget(6)->maxLength(), 6);
+        // Result cells are pale green, the budget inputs white.
+        const auto back = [](QWidget* w) { return w->palette().color(QPalette::Base); };
+        QCOMPARE(back(field("Text3")), ui::bgr(0xC0FFC0));
+        QVERIFY(field("Text3")->isReadOnly());
+        for (int i = 0; i <= 10; ++i)
+            QCOMPARE(back(budget(i)), ui::bgr(i >= 1 && i <= 6 ? 0xFFFFFF : 0xC0FFC0));
     }
 
     void petShopOpenWhileLoaded()
