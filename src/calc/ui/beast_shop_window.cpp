@@ -61,6 +61,7 @@ BeastShopWindow::BeastShopWindow() : FormWindow(kNumber)
     makeLabel(this, "Label5", "运营维护资金再加3%投资税共：", 240, 990, 3075)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_newShop = (new NumericField(this, "Text3", common::kDigits, 0))->at(3360, 960, 975)->asResult();
+    ::ui::setBackColour(m_newShop, kResultBack);
     makeLabel(this, "Label6", "万两.", 4380, 990);
     QLabel* signature = makeLabel(this, "Label7", "听雨轩", 4800, 120);
     ::ui::setForeColour(signature, ::ui::colours::Blue);
@@ -69,7 +70,7 @@ BeastShopWindow::BeastShopWindow() : FormWindow(kNumber)
     auto* frame = new ::ui::CaptionFrame(this, QStringLiteral("召唤兽店的收入和支出预算"), ::ui::colours::PanelBack,
                                          ::ui::colours::Blue);
     frame->setObjectName("Frame1");
-    ::ui::placeTw(frame, 120, 1320, 5385, 4080);
+    ::ui::placeTw(frame, 90, 1320, 5475, 4080);
     for (int i = 0; i < kBudgetFields; ++i) {
         const BudgetRow& row = kBudgetRows[i];
         const int top = 300 + 315 * i;

@@ -4,7 +4,9 @@
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "common/ui/twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -86,6 +88,12 @@ private slots:
         }
         QCOMPARE(budget(3)->maxLength(), 4);
         QCOMPARE(budget(6)->maxLength(), 6);
+        // Result cells are pale green, the budget inputs white.
+        const auto back = [](QWidget* w) { return w->palette().color(QPalette::Base); };
+        QCOMPARE(back(field("Text3")), ui::bgr(0xC0FFC0));
+        QVERIFY(field("Text3")->isReadOnly());
+        for (int i = 0; i <= 10; ++i)
+            QCOMPARE(back(budget(i)), ui::bgr(i >= 1 && i <= 6 ? 0xFFFFFF : 0xC0FFC0));
     }
 
     void petShopOpenWhileLoaded()
@@ -209,6 +217,27 @@ private slots:
             QCOMPARE(budget(i)->text(), QStringLiteral("0"));
         QCOMPARE(figures(), (QStringList{"150.00", "16.00", "49.32", "-34.32"}));
         QVERIFY(messages().isEmpty());
+    }
+
+    void wordsAndFiguresStayInside()
+    {
+        // The widest inputs give the widest figures.
+        field("Text1")->setText("999");
+        const char* values[] = {"10", "10", "9999", "99999", "99", "999999"};
+        for (int i = 1; i <= 6; ++i)
+            budget(i)->setText(values[i - 1]);
+        click(0);
+        QCOMPARE(figures(), (QStringList{"2997.00", "158398.42", "408103.52", "-249805.10"}));
+        for (int i = 7; i <= 10; ++i)
+            QVERIFY2(budget(i)->fontMetrics().horizontalAdvance(budget(i)->text()) <= budget(i)->width() - 6,
+                     qPrintable(budget(i)->text()));
+        // The words after each field end short of the frame's border.
+        QWidget* frame = m_shop->findChild<QWidget*>("Frame1");
+        for (QLabel* l : frame->findChildren<QLabel*>()) {
+            const int right = l->x() + l->fontMetrics().horizontalAdvance(l->text());
+            QVERIFY2(right <= frame->width() - 3, qPrintable(l->text()));
+        }
+        QVERIFY(frame->geometry().right() < m_shop->width());
     }
 
     void tabOrderEndsOnCompute()
