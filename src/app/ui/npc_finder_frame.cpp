@@ -54,7 +54,7 @@ void NpcFinderFrame::text24Change()
     QStringList lines;
     for (std::size_t i : findNpcs(text)) {
         const std::string_view entry = NpcDirectory[i];
-        lines << QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+        lines << ::ui::qs(entry);
     }
     m_list1->addItems(lines);
 }

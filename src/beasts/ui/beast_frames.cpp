@@ -31,7 +31,7 @@ constexpr int kFormAttributePrediction = 4;
 constexpr int kFormBeastHp = 5;
 constexpr int kFormPetLevelExp = 13;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using ::ui::qs;
 
 // A read-only display line of the catalogue.
 QLineEdit* displayBox(QWidget* parent, const QString& name, int left, int top, int width, int height)
@@ -176,8 +176,7 @@ void BeastFrames::button12Click(int index)
         for (std::size_t i = 0; i < 7; ++i)
             in[i] = m_text15[i]->wholeNumber();
         const BornBabyResult r = bornBabyTest(in);
-        if (!r.warning.empty())
-            ::ui::warningBox(m_main, qs(r.warning));
+        ::ui::warnIfAny(m_main, r.warning);
         if (r.resetInputs)
             for (NumericField* t : m_text15)
                 t->setText("0");

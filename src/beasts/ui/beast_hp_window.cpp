@@ -33,7 +33,7 @@ constexpr int kRowHeight = 285;
 constexpr int kResultTop = kGridTop + 10 * kRowHeight + 165;
 constexpr int kLineHeight = 300;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+using ::ui::qs;
 
 QFont resultFont()
 {
@@ -75,11 +75,7 @@ protected:
 
 QWidget* greenLine(QWidget* parent, const char* name, int top)
 {
-    auto* line = new QWidget(parent);
-    line->setObjectName(name);
-    ::ui::setBackColour(line, kGreen);
-    line->setGeometry(0, ::ui::tw(top), ::ui::tw(kClientWidth), 2);
-    return line;
+    return ::ui::makeRule(parent, name, kGreen, QRect(0, ::ui::tw(top), ::ui::tw(kClientWidth), 2));
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using ::ui::makeLabel;
 namespace colours = ::ui::colours;
 
 namespace {
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using ::ui::qs;
 
 QComboBox* picker(QWidget* parent, const char* name, int left, int top, int width)
 {
@@ -26,10 +26,7 @@ QComboBox* picker(QWidget* parent, const char* name, int left, int top, int widt
 // A magenta rule across the frame.
 void rule(QWidget* parent, const char* name, int top)
 {
-    auto* line = new QWidget(parent);
-    line->setObjectName(name);
-    ::ui::setBackColour(line, colours::Magenta);
-    line->setGeometry(::ui::tw(60), ::ui::tw(top), parent->width() - 2 * ::ui::tw(60), 1);
+    ::ui::makeRule(parent, name, colours::Magenta, QRect(::ui::tw(60), ::ui::tw(top), parent->width() - 2 * ::ui::tw(60), 1));
 }
 } // namespace
 

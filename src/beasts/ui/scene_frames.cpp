@@ -16,7 +16,7 @@ using ::ui::makeLabel;
 namespace colours = ::ui::colours;
 
 namespace {
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using ::ui::qs;
 
 QLabel* valueLabel(QWidget* parent, const char* name, int left, int top)
 {

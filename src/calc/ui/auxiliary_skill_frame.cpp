@@ -91,8 +91,7 @@ void AuxiliarySkillFrame::button5Click(int index)
             const LearningWay way = m_option1[0]->isChecked() ? LearningWay::Guild : LearningWay::Npc;
             const AuxiliarySkillResult r =
                 auxiliarySkillCost(way, m_text5[0]->wholeNumber(), m_text5[1]->wholeNumber());
-            if (!r.warning.empty())
-                ::ui::warningBox(m_text5[0]->window(), QString::fromStdString(r.warning));
+            ::ui::warnIfAny(m_text5[0]->window(), r.warning);
             setResultNumber(m_text5[2], r.experience);
             setResultNumber(m_text5[3], r.money);
             setResultNumber(m_text5[4], r.points);

@@ -125,7 +125,7 @@ void BeastShopWindow::changeWarning(std::string_view text)
     if (m_warning)
         return;
     m_warning = true;
-    ::ui::warningBox(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ::ui::warningBox(this, ::ui::qs(text));
     m_warning = false;
 }
 
@@ -180,8 +180,7 @@ void BeastShopWindow::buttonClick(int index)
         const BudgetResult r = shopBudget(views);
         for (std::size_t i = 0; i < r.figures.size(); ++i)
             m_budget[7 + i]->setText(QString::fromStdString(r.figures[i]));
-        if (!r.warning.empty())
-            ::ui::warningBox(this, QString::fromStdString(r.warning));
+        ::ui::warnIfAny(this, r.warning);
         m_index->setFocus();
         break;
     }

@@ -73,8 +73,7 @@ void CultivationFrame::button6Click(int index)
         const int price = m_option2[0]->isChecked() ? kAttackPrice : kDefencePrice;
         const CultivationCost r =
             cultivationCost(m_text6[0]->wholeNumber(), m_text6[1]->wholeNumber(), m_text6[2]->wholeNumber(), price);
-        if (!r.warning.empty())
-            ::ui::warningBox(m_text6[0]->window(), QString::fromStdString(r.warning));
+        ::ui::warnIfAny(m_text6[0]->window(), r.warning);
         if (r.held)
             m_text6[1]->setText(QString::number(*r.held));
         m_text6[3]->setText(QString::number(r.experience));

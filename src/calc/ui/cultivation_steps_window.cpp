@@ -32,10 +32,7 @@ CultivationStepsWindow::CultivationStepsWindow() : FormWindow(26)
     setWindowTitle(QStringLiteral("飞升降修计算"));
     setClientSizeTw(5610, 3000);
     buildPanel(0, 0);
-    auto* line = new QWidget(this);
-    line->setObjectName("Line1");
-    ::ui::setBackColour(line, ::ui::colours::Blue);
-    line->setGeometry(0, ::ui::tw(kPanelHeight), ::ui::tw(5610), 1);
+    ::ui::makeRule(this, "Line1", ::ui::colours::Blue, QRect(0, ::ui::tw(kPanelHeight), ::ui::tw(5610), 1));
     buildPanel(1, kPanelHeight);
     // Load: ticks cleared, both prices 3, kinds at index 0 and every box "0".
     for (Panel& p : m_panels)

@@ -68,8 +68,7 @@ void DemonSealingFrame::button10Click()
 {
     const DemonSealRewards r =
         demonSealRewards(m_text12->wholeNumber(), m_check2[0]->isChecked(), m_check2[1]->isChecked());
-    if (!r.warning.empty())
-        ::ui::warningBox(m_text12->window(), QString::fromStdString(r.warning));
+    ::ui::warnIfAny(m_text12->window(), r.warning);
     if (r.levelShown)
         m_text12->setText(QString::number(*r.levelShown));
     if (r.untickMultipliers)

@@ -67,8 +67,7 @@ void ExperienceFrames::button1Click(int index)
 {
     if (index == 0) {
         const LevelToExpResult r = levelToExperience(m_text1[0]->wholeNumber(), m_text1[1]->wholeNumber());
-        if (!r.warning.empty())
-            ::ui::warningBox(m_text1[0]->window(), QString::fromStdString(r.warning));
+        ::ui::warnIfAny(m_text1[0]->window(), r.warning);
         m_text1[2]->setText(QString::number(r.amount));
         m_text1[2]->setToolTip(QString::fromStdString(r.tooltip));
         m_text1[0]->setFocus();
@@ -85,8 +84,7 @@ void ExperienceFrames::button2Click(int index)
     switch (index) {
     case 0: {
         const ExpToLevelResult r = experienceToLevel(m_text2[0]->utf8(), m_text2[1]->wholeNumber());
-        if (!r.warning.empty())
-            ::ui::warningBox(m_text2[0]->window(), QString::fromStdString(r.warning));
+        ::ui::warnIfAny(m_text2[0]->window(), r.warning);
         m_text2[2]->setText(QString::number(r.level));
         m_text2[3]->setText(QString::number(r.remaining));
         m_text2[0]->setToolTip(QString::fromStdString(r.inputTooltip));

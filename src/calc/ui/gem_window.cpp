@@ -65,10 +65,7 @@ GemWindow::GemWindow() : FormWindow(kNumber)
     m_price->setTabStop(false);
     m_price->setText("0");
 
-    auto* rule = new QWidget(this);
-    rule->setObjectName("Line1");
-    ::ui::setBackColour(rule, ::ui::colours::Blue);
-    rule->setGeometry(0, ::ui::tw(480), ::ui::tw(4185), 1);
+    ::ui::makeRule(this, "Line1", ::ui::colours::Blue, QRect(0, ::ui::tw(480), ::ui::tw(4185), 1));
 
     QWidget* merge = sentenceLine(this, 570);
     addWords(merge, "Label1_2", "合成");

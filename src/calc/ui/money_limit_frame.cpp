@@ -41,8 +41,7 @@ void MoneyLimitFrame::button4Click(int index)
 {
     if (index == 0) {
         const MoneyLimitResult r = moneyLimit(m_text4[0]->wholeNumber());
-        if (!r.warning.empty())
-            ::ui::warningBox(m_text4[0]->window(), QString::fromStdString(r.warning));
+        ::ui::warnIfAny(m_text4[0]->window(), r.warning);
         m_text4[1]->setText(QString::number(r.limit));
         m_text4[0]->setFocus();
     } else if (index == 1) {

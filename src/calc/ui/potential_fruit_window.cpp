@@ -49,7 +49,7 @@ void PotentialFruitWindow::dcButton1Click(int index)
     if (index == 0) {
         const FruitRangeResult r = fruitRangeExperience(m_text1[0]->wholeNumber(), m_text1[1]->wholeNumber());
         if (!r.warning.empty())
-            ::ui::warningBox(this, QString::fromStdString(r.warning), kWarningTitle);
+            ::ui::warningBox(this, ::ui::qs(r.warning), kWarningTitle);
         else
             setResultNumber(m_text1[2], r.amount);
     } else if (index == 1) {

@@ -83,8 +83,7 @@ void SectSkillFrame::compute(int skills)
     };
     if (r.noteBeforeWarning)
         showNote();
-    if (!r.warning.empty())
-        ::ui::warningBox(m_text3[0]->window(), QString::fromStdString(r.warning));
+    ::ui::warnIfAny(m_text3[0]->window(), r.warning);
     if (!r.noteBeforeWarning)
         showNote();
     setResultNumber(m_text3[2], r.experience);

@@ -116,8 +116,7 @@ void SectSkillDetailWindow::compute()
     if (r.computed)
         for (std::size_t k = 0; k < rows.size(); ++k)
             m_check1[k]->setChecked(r.ticked[k]);
-    if (!r.warning.empty())
-        ::ui::warningBox(this, QString::fromStdString(r.warning));
+    ::ui::warnIfAny(this, r.warning);
     if (!r.computed)
         return;
     for (std::size_t k = 0; k < rows.size(); ++k) {

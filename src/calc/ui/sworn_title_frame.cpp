@@ -29,7 +29,7 @@ QComboBox* picker(QWidget* frame, int index, int left, const std::array<std::str
     auto* c = new QComboBox(frame);
     c->setObjectName(::ui::controlName("Combo9", index));
     for (std::string_view e : entries)
-        c->addItem(QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size())));
+        c->addItem(::ui::qs(e));
     c->setCurrentIndex(-1);
     ::ui::placeTw(c, left, 240, 615, 300);
     return c;

@@ -42,11 +42,6 @@ QCheckBox* checkBox(QWidget* f, const char* name, const QString& caption, int le
     return c;
 }
 
-void warnIfAny(QWidget* near, const std::string& warning)
-{
-    if (!warning.empty())
-        ::ui::warningBox(near->window(), QString::fromStdString(warning));
-}
 
 } // namespace
 
@@ -74,7 +69,7 @@ void GuildTaskFrame::button7Click(int index)
 {
     if (index == 0) {
         const GuildTaskReward r = guildTaskReward(m_text7[0]->wholeNumber());
-        warnIfAny(m_text7[0], r.warning);
+        ::ui::warnIfAny(m_text7[0]->window(), r.warning);
         m_text7[1]->setText(QString::number(r.qinglong));
         m_text7[2]->setText(QString::number(r.xuanwu));
     } else if (index == 1) {
@@ -115,7 +110,7 @@ void SectTaskFrame::button9Click(int index)
     if (index == 0) {
         const SectTaskReward r =
             sectTaskReward(m_text9[0]->wholeNumber(), m_double->isChecked(), m_twoCycles->isChecked());
-        warnIfAny(m_text9[0], r.warning);
+        ::ui::warnIfAny(m_text9[0]->window(), r.warning);
         m_text9[1]->setText(QString::number(r.experience));
         m_text9[2]->setText(QString::number(r.money));
     } else if (index == 1) {
@@ -157,7 +152,7 @@ void RingQuestFrame::button8Click(int index)
     if (index == 0) {
         const RingQuestReward r =
             ringQuestReward(m_text8[0]->wholeNumber(), m_text8[1]->wholeNumber(), m_text8[2]->wholeNumber());
-        warnIfAny(m_text8[0], r.warning);
+        ::ui::warnIfAny(m_text8[0]->window(), r.warning);
         m_text8[3]->setText(QString::number(r.total));
         m_text8[4]->setText(QString::number(r.half));
     } else if (index == 1) {

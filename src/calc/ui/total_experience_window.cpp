@@ -61,10 +61,7 @@ TotalExperienceWindow::TotalExperienceWindow() : FormWindow(kFormNumber)
     m_carried = (new NumericField(this, "Text5", digits, 10))->at(1200, 1920, 1455);
     makeLabel(this, "Label1_8", "点", 2700, 1965);
 
-    auto* line = new QWidget(this);
-    line->setObjectName("Line1");
-    ::ui::setBackColour(line, ::ui::colours::Magenta);
-    line->setGeometry(0, ::ui::tw(2280), ::ui::tw(5490), 1);
+    ::ui::makeRule(this, "Line1", ::ui::colours::Magenta, QRect(0, ::ui::tw(2280), ::ui::tw(5490), 1));
 
     makeLabel(this, "Label1_9", "总经验有：", 120, 2445);
     m_total = (new NumericField(this, "Text6", digits, 0))->at(1200, 2400, 1455)->asResult();

@@ -52,6 +52,17 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     }
 }
 
+QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QWidget* makeRule(QWidget* parent, const QString& name, std::uint32_t colour, const QRect& pixels)
+{
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    setBackColour(line, colour);
+    line->setGeometry(pixels);
+    return line;
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
                   int height)
 {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <string_view>
 
 namespace ui {
 
@@ -32,6 +33,12 @@ private:
     QColor m_captionColour;
     bool m_border = true;
 };
+
+// UTF-8 text of the cores as a QString.
+QString qs(std::string_view utf8);
+
+// A thin horizontal rule of one colour at a pixel rectangle (the layouts' Line controls).
+QWidget* makeRule(QWidget* parent, const QString& name, std::uint32_t colour, const QRect& pixels);
 
 // A label at (left, top) twips, sized to its text unless a width is given.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,

@@ -43,6 +43,12 @@ void warningBox(QWidget* parent, const QString& text, const QString& title)
     messageBox(parent, text, title, BoxIcon::Warning);
 }
 
+void warnIfAny(QWidget* parent, std::string_view warning, const QString& title)
+{
+    if (!warning.empty())
+        warningBox(parent, QString::fromUtf8(warning.data(), static_cast<qsizetype>(warning.size())), title);
+}
+
 void messageBox(QWidget* parent, const QString& text, const QString& title, BoxIcon icon)
 {
     if (recorder().active) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -15,6 +16,8 @@ enum class BoxIcon { None, Information, Warning, Critical, Question };
 
 // The exclamation box of empty or out-of-range input, titled "警告！" unless said otherwise.
 void warningBox(QWidget* parent, const QString& text, const QString& title = QStringLiteral("警告！"));
+// The warning a calculator's core returned, if it returned one (empty text: no box).
+void warnIfAny(QWidget* parent, std::string_view warning, const QString& title = QStringLiteral("警告！"));
 // A box with an OK button, the given icon and title.
 void messageBox(QWidget* parent, const QString& text, const QString& title, BoxIcon icon = BoxIcon::None);
 // Yes/No question; true for Yes.
