@@ -83,7 +83,15 @@ TEST(TotalExperience, TableOfCases)
         {"ascension 1", with([](In i) { i.ascension = 1; }), "允许飞升等级最低为135级,最高为145级！", 0, 0, 0},
         {"ascension 134", with([](In i) { i.ascension = 134; }), "允许飞升等级最低为135级,最高为145级！", 0, 0, 0},
         {"ascension 146", with([](In i) { i.ascension = 146; }), "允许飞升等级最低为135级,最高为145级！", 0, 0, 0},
+        // With several faults the checks speak in their order: level, sect skills, auxiliary
+        // skills, fruits, ascension.
         {"first fault only", with([](In i) { i.level = 200; i.sectSkills[0] = 200; }), "等级最高为155级！", 0, 0, 0},
+        {"sect before auxiliary", with([](In i) { i.sectSkills[6] = 161; i.auxiliarySkills[0] = 151; }),
+         "门派技能等级最高为160级！", 0, 0, 0},
+        {"auxiliary before fruits", with([](In i) { i.auxiliarySkills[12] = 151; i.fruits = 101; }),
+         "辅助技能等级最高为150级！", 0, 0, 0},
+        {"fruits before ascension", with([](In i) { i.fruits = 101; i.ascension = 146; }), "潜力果最多只能换取100个！",
+         0, 0, 0},
         {"empty beats range", with([](In i) { i.level = 999; i.fruits = std::nullopt; }), "请输入所有数据！", 0, 0, 0},
     };
     for (const Case& c : cases) {
