@@ -23,6 +23,7 @@
 #include "common/ui/tray_service.h"
 #include "common/ui/twips.h"
 #include "exam/bank_state.h"
+#include "exam/bank_warnings.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -308,20 +309,10 @@ void MainWindow::tabClick(int i)
 void MainWindow::loadQuestionBank()
 {
     exam::BankLoadResult r = exam::loadQuestionBankFile(std::string(exam::kBankFileName));
-    if (!r.readable) {
-        ::ui::warningBox(this, QStringLiteral("无法读取科举题库文件！"));
+    for (const std::string& warning : exam::bankLoadWarnings(r))
+        ::ui::warnIfAny(this, warning);
+    if (!r.readable)
         return;
-    }
-    if (!r.badLines.empty()) {
-        QStringList lines;
-        const int shown = std::min<int>(static_cast<int>(r.badLines.size()), 10);
-        for (int k = 0; k < shown; ++k)
-            lines << QString::number(r.badLines[static_cast<std::size_t>(k)]);
-        QString text = QStringLiteral("科举题库文件第%1行格式有误，已跳过").arg(lines.join(QStringLiteral("、")));
-        if (static_cast<int>(r.badLines.size()) > shown)
-            text += QStringLiteral("等共%1行").arg(r.badLines.size());
-        ::ui::warningBox(this, text + QStringLiteral("！"));
-    }
     exam::BankState& s = exam::bankState();
     s.bank = std::move(r.bank);
     s.bankLoaded = true;
