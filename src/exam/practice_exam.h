@@ -2,7 +2,7 @@
 // The practice exam: twenty levels answered against the clock, with three kinds of help
 // token and a review of the questions missed or passed with a token.
 //
-// Everything the exam panel shows is held here as text and flags (`ExamPanel`); the
+// Everything the exam panel shows is held here as text and flags (`ExamView`); the
 // window copies it onto its controls after every operation. The window's timers only call
 // countdownTick() and clockTick(), so the exam runs the same whether a second passes or a
 // test says it did.
@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace exam {
@@ -44,7 +45,7 @@ enum class ExamPhase { Ready, Countdown, Answering, Closed };
 enum class ExamFocus { None, Start, Stop, Answer };
 
 // The panel's texts and states, by control.
-struct ExamPanel {
+struct ExamView {
     std::array<std::string, 4> counters{"0", "0", "0", "0"}; // Label13: level, passes, misses, seconds
     std::string questionId;                                   // Text21
     std::string questionText;                                 // Text20
@@ -59,7 +60,7 @@ struct ExamPanel {
     std::array<bool, 4> helpEnabled{};
     std::array<bool, 3> controlEnabled{true, false, true}; // Button18: 开始, 停止, 放弃
     std::array<bool, 2> reviewEnabled{};                   // dcButton4: <<<<, >>>>
-    ExamFocus focus = ExamFocus::None;
+    ExamFocus focus = ExamFocus::None;    // asked for by the last operation
 };
 
 // The welcome line of a panel that has never run an exam.
@@ -74,7 +75,9 @@ class PracticeExam {
 public:
     PracticeExam(const QuestionSource& source, UniformSource uniform);
 
-    const ExamPanel& panel() const { return m_panel; }
+    const ExamView& panel() const { return m_panel; }
+    // The focus the last operation asked for, handed out once.
+    ExamFocus takeFocus() { return std::exchange(m_panel.focus, ExamFocus::None); }
     ExamPhase phase() const { return m_phase; }
     bool countdownRunning() const { return m_phase == ExamPhase::Countdown; }
     bool clockRunning() const { return m_phase == ExamPhase::Answering; }
@@ -127,7 +130,7 @@ private:
 
     const QuestionSource& m_source;
     UniformSource m_uniform;
-    ExamPanel m_panel;
+    ExamView m_panel;
     ExamPhase m_phase = ExamPhase::Ready;
 
     int m_heaven = 0, m_earth = 0, m_ghost = 0;

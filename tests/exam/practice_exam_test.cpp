@@ -64,7 +64,7 @@ struct ExamFixture : ::testing::Test {
         exam.pick((exam.correctSlot() + 1) % 4);
         exam.answer();
     }
-    const exam::ExamPanel& p() const { return exam.panel(); }
+    const exam::ExamView& p() const { return exam.panel(); }
 };
 
 TEST_F(ExamFixture, CountdownShowsItsStepsThenTheFirstQuestionOnTheSixthTick)
@@ -164,7 +164,7 @@ TEST(PracticeExamDraw, EmptyBankSaysSoAndStartsNothing)
 TEST_F(ExamFixture, AnswerWithNothingPickedChangesNothing)
 {
     startAnswering();
-    const exam::ExamPanel before = p();
+    const exam::ExamView before = p();
     exam.answer();
     EXPECT_EQ(p().results, before.results);
     EXPECT_EQ(p().counters, before.counters);

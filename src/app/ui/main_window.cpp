@@ -24,6 +24,8 @@
 #include "common/ui/twips.h"
 #include "exam/bank_state.h"
 #include "exam/bank_warnings.h"
+#include "exam/ui/exam_panel.h"
+#include "exam/ui/mini_lookup_window.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -231,7 +233,12 @@ void MainWindow::ensurePanel(int i)
         new Launchers(this, nullptr, m_panels[4], childFrame);
         break;
     }
-    case 5: // 科举: the bank browser comes with the question bank's windows
+    case 5: // 科举 and the practice exam that takes its place
+        m_examPanel = new exam::ui::ExamPanel(m_panels[kExamOverlay]);
+        connect(m_examPanel, &exam::ui::ExamPanel::givenUp, this, [this] {
+            m_panels[kBankTab]->setVisible(true);
+            m_panels[kExamOverlay]->setVisible(false);
+        });
         break;
     case 6: { // 其它
         auto* fullExpScenes = addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
@@ -247,6 +254,23 @@ void MainWindow::ensurePanel(int i)
         buildAboutPanel(m_panels[7]);
         break;
     }
+}
+
+void MainWindow::openExam()
+{
+    ensurePanel(kBankTab);
+    exam::bankState().bankItemChosen = false;
+    m_panels[kExamOverlay]->setVisible(true);
+    m_panels[kBankTab]->setVisible(false);
+    m_examPanel->opened();
+}
+
+void MainWindow::openMiniLookup()
+{
+    exam::bankState().bankItemChosen = false;
+    if (::ui::FormWindow* mini = ::ui::forms().showModeless(exam::ui::MiniLookupWindow::kNumber))
+        if (auto* keyword = mini->findChild<QWidget*>(QStringLiteral("Text1")))
+            keyword->setFocus();
 }
 
 void MainWindow::ensureAllPanels()
