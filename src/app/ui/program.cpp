@@ -14,6 +14,8 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "exam/ui/mini_lookup_window.h"
+#include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -49,6 +51,8 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
+    f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
