@@ -14,6 +14,8 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "reference/tables/ui/card_window.h"
+#include "reference/tables/ui/furniture_window.h"
 #include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
@@ -51,6 +53,8 @@ void registerForms()
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
     f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
+    f.registerForm(32, [] { return new tables::ui::CardWindow; });
+    f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
