@@ -14,6 +14,7 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "reference/skills/ui/skill_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -49,6 +50,7 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(15, [] { return new skills::ui::SkillWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

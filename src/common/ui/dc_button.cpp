@@ -96,7 +96,8 @@ void DcButton::keyPressEvent(QKeyEvent* e)
 
 void DcButton::paintEvent(QPaintEvent*)
 {
-    // A flat face in the layout's colour with a thin raised edge; the caption centred.
+    // A flat face in the layout's colour with a thin raised edge; the caption centred,
+    // wrapped onto more lines when the button is too narrow for it.
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, bgr(m_back));
@@ -109,7 +110,7 @@ void DcButton::paintEvent(QPaintEvent*)
     p.drawLine(r.topRight(), r.bottomRight());
     p.setPen(isEnabled() ? bgr(m_fore) : QColor(150, 150, 150));
     p.setFont(font());
-    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QPen pen(QColor(60, 60, 60));
         pen.setStyle(Qt::DotLine);
