@@ -14,6 +14,7 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "reference/skills/ui/formation_window.h"
 #include "reference/skills/ui/skill_window.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ void registerForms()
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
     f.registerForm(15, [] { return new skills::ui::SkillWindow; });
+    f.registerForm(23, [] { return new skills::ui::FormationWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

@@ -122,6 +122,10 @@ CounterDiagram counterDiagram(int opponent, int own)
     return {counterCaption(v), diagramColour(v), counterCaption(-v), diagramColour(-v)};
 }
 
+std::string counterTableText(int value) { return std::to_string(value) + (value == 0 ? "" : "%"); }
+
+std::uint32_t counterTableColour(int value) { return value > 0 ? 0xFF0000 : value < 0 ? 0x0000FF : 0x008000; }
+
 std::string_view colourLegendText() { return kLegend; }
 std::string_view counterTableExplanation() { return kExplanation; }
 

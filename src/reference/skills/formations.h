@@ -48,6 +48,11 @@ struct CounterDiagram {
 };
 CounterDiagram counterDiagram(int opponent, int own);
 
+// A cell of the counter-table view: "10%", "5%", "-5%", "-10%", and "0" on the diagonal,
+// in blue for a positive value, red for a negative one and green for 0.
+std::string counterTableText(int value);
+std::uint32_t counterTableColour(int value);
+
 // The legend box (six lines, each ended by CR LF) and the table view's explanation.
 std::string_view colourLegendText();
 std::string_view counterTableExplanation();

@@ -111,3 +111,16 @@ TEST(Formations, LegendText)
     EXPECT_EQ(colourLegendText(), "阵法颜色说明(右边):\r\n黑色即互为不克制(同一阵法)\r\n深蓝色为左克制右+10%\r\n"
                                   "浅蓝色为左克制右+5%\r\n红色为左被克制-10%\r\n粉红色为左被克制-5%\r\n");
 }
+
+TEST(Formations, TableViewCells)
+{
+    struct Case {
+        int value;
+        const char* text;
+        std::uint32_t colour;
+    } const cases[] = {{10, "10%", 0xFF0000}, {5, "5%", 0xFF0000}, {0, "0", 0x008000}, {-5, "-5%", 0xFF}, {-10, "-10%", 0xFF}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(counterTableText(c.value), c.text);
+        EXPECT_EQ(counterTableColour(c.value), c.colour);
+    }
+}

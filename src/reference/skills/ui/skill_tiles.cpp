@@ -108,8 +108,12 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const QString& name, int left, int 
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setFont(songFont(10.5));
     ::ui::setForeColour(box, textColour);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, ::ui::bgr(::ui::colours::WindowBack));
+    box->setPalette(pal);
     ::ui::placeTw(box, left, top, width, height);
     return box;
 }
