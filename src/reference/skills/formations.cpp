@@ -113,7 +113,10 @@ std::string counterCaption(int value)
 {
     if (value == 0)
         return "0";
-    return (value > 0 ? "+" : "") + std::to_string(value) + "%";
+    std::string out(value > 0 ? "+" : "");
+    out += std::to_string(value);
+    out += '%';
+    return out;
 }
 
 CounterDiagram counterDiagram(int opponent, int own)

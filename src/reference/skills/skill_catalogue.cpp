@@ -52,10 +52,13 @@ std::string specialSkillLabel(int index)
     if (!inRange(specialSkills(), index))
         return {};
     const std::string_view name = specialSkills()[static_cast<std::size_t>(index)].name;
-    if (name.size() == 6) { // two CJK characters of three bytes each
-        return " " + std::string(name.substr(0, 3)) + " " + std::string(name.substr(3));
-    }
-    return std::string(name);
+    if (name.size() != 6) // two CJK characters of three bytes each are spaced out
+        return std::string(name);
+    std::string out(" ");
+    out.append(name.substr(0, 3));
+    out += ' ';
+    out.append(name.substr(3));
+    return out;
 }
 
 GridCell specialSkillCell(int index)
