@@ -96,8 +96,7 @@ void DcButton::keyPressEvent(QKeyEvent* e)
 
 void DcButton::paintEvent(QPaintEvent*)
 {
-    // A flat face in the layout's colour with a thin raised edge; the caption centred,
-    // wrapped onto more lines when the button is too narrow for it.
+    // A flat face in the layout's colour with a thin raised edge; the caption centred.
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, bgr(m_back));
@@ -110,6 +109,7 @@ void DcButton::paintEvent(QPaintEvent*)
     p.drawLine(r.topRight(), r.bottomRight());
     p.setPen(isEnabled() ? bgr(m_fore) : QColor(150, 150, 150));
     p.setFont(font());
+    // A caption wider than the button wraps: on a tall narrow button, one character a line.
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QPen pen(QColor(60, 60, 60));
