@@ -52,7 +52,7 @@ LineShape::LineShape(QObject* parent, int index, QPoint from, QPoint to) : QObje
     setObjectName(::ui::controlName("Line1", index));
 }
 
-// A formation's picture. Where each of its five members stands is not part of what we
+// A formation's picture. Where each of its five members stands is not among what we
 // know of the game, so the picture names the formation and its five places ① to ⑤ and
 // says that the standing places are missing, instead of drawing an arrangement.
 class FormationPicture : public QWidget {
