@@ -19,6 +19,8 @@
 #include "reference/skills/ui/skill_window.h"
 #include "reference/tables/ui/card_window.h"
 #include "reference/tables/ui/furniture_window.h"
+#include "reference/tables/ui/story_window.h"
+#include "reference/tables/ui/table_windows.h"
 #include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
@@ -61,6 +63,10 @@ void registerForms()
     f.registerForm(23, [] { return new skills::ui::FormationWindow; });
     f.registerForm(32, [] { return new tables::ui::CardWindow; });
     f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
+    f.registerForm(18, [] { return new tables::ui::StoryWindow; });
+    f.registerForm(6, [] { return new tables::ui::RankWindow; });
+    f.registerForm(17, [] { return new tables::ui::EquipmentWindow; });
+    f.registerForm(33, [] { return new tables::ui::ForgeWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
