@@ -308,6 +308,10 @@ void MainWindow::tabClick(int i)
 void MainWindow::loadQuestionBank()
 {
     exam::BankLoadResult r = exam::loadQuestionBankFile(std::string(exam::kBankFileName));
+    if (r.tooLarge) {
+        ::ui::warningBox(this, QStringLiteral("科举题库文件太大，无法读取！"));
+        return;
+    }
     if (!r.readable) {
         ::ui::warningBox(this, QStringLiteral("无法读取科举题库文件！"));
         return;
