@@ -507,10 +507,12 @@ BankLoadResult parseQuestionBank(std::string_view bytes)
     try {
         const TextEncoding enc = detectEncoding(bytes);
         const bool gb = enc == TextEncoding::Gb18030;
-        if (enc == TextEncoding::Utf8Bom)
+        // detectEncoding has checked a file without BOM already.
+        if (enc == TextEncoding::Utf8Bom) {
             bytes.remove_prefix(kBom.size());
-        if (!gb && !isValidUtf8(bytes))
-            return result;
+            if (!isValidUtf8(bytes))
+                return result;
+        }
         QuestionBank& bank = result.bank;
         bank.encoding = enc;
         // Room for the whole text decoded (at most twice the bytes); pages never written
