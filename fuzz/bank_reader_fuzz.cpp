@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (std::size_t row = 0; row < r.bank.count(); ++row) {
         const exam::QuestionView v = r.bank.record(row);
-        const std::string expected =
-            "<" + std::string(v.id) + ">[" + std::string(v.category) + "] " + std::string(v.question);
+        std::string expected = "<";
+        expected.append(v.id).append(">[").append(v.category).append("] ").append(v.question);
         require(r.bank.listLine(row) == expected);
         for (std::string_view f : {v.id, v.category, v.question, v.correct, v.wrong1, v.wrong2, v.wrong3})
             require(f.find_first_of("\r\n") == std::string_view::npos);

@@ -241,9 +241,11 @@ TEST(QuestionBankParse, ManyEmptyLinesTakeNoRoom)
 TEST(QuestionBankParse, MemoryStaysWithinTwiceTheDecodedText)
 {
     std::string utf8;
-    for (int i = 1; i <= 30000; ++i)
-        utf8 += " " + std::to_string(i) + ",诗词对联,第" + std::to_string(i) +
-                "题：春眠不觉晓的下一句是什么,处处闻啼鸟,夜来风雨声,花落知多少,举头望明月\r\n";
+    for (int i = 1; i <= 30000; ++i) {
+        const std::string n = std::to_string(i);
+        utf8.append(" ").append(n).append(",诗词对联,第").append(n);
+        utf8 += "题：春眠不觉晓的下一句是什么,处处闻啼鸟,夜来风雨声,花落知多少,举头望明月\r\n";
+    }
     const BankLoadResult r = parseQuestionBank(gbk(utf8));
     ASSERT_EQ(r.bank.count(), 30000u);
     EXPECT_LE(r.bank.storageBytes(), 2 * utf8.size());
