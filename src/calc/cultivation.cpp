@@ -34,7 +34,7 @@ CultivationCost cultivationCost(std::optional<std::int64_t> current, std::option
         w = 0;
     r.held = w;
     r.experience = steps - w;
-    r.money = r.experience / 10 * price;
+    r.money = r.experience / 10 * std::max(price, 0);
     r.contribution = 150 * b;
     r.resources = r.experience / 10 * 5;
     r.minCharLevel = 5 * b + 20;
@@ -45,7 +45,7 @@ std::int64_t cultivationStepMoney(int level, int price)
 {
     if (level < 1 || level > kMaxCultivationLevel)
         return 0;
-    return std::int64_t{common::CultivationExpTable[static_cast<std::size_t>(level - 1)]} / 10 * price;
+    return std::int64_t{common::CultivationExpTable[static_cast<std::size_t>(level - 1)]} / 10 * std::max(price, 0);
 }
 
 void CultivationSteps::showStep()

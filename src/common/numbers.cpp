@@ -143,6 +143,23 @@ std::int64_t clampWhole(std::int64_t v, std::int64_t lo, std::int64_t hi)
     return v < lo ? lo : (v > hi ? hi : v);
 }
 
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r = 0;
+    if (__builtin_add_overflow(a, b, &r))
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return r;
+}
+
+std::int64_t saturatingMul(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r = 0;
+    if (__builtin_mul_overflow(a, b, &r))
+        return (a < 0) != (b < 0) ? std::numeric_limits<std::int64_t>::min()
+                                  : std::numeric_limits<std::int64_t>::max();
+    return r;
+}
+
 std::string formatNumber(std::int64_t v) { return std::to_string(v); }
 
 namespace {
