@@ -1,6 +1,8 @@
 #include "beasts/pet_catalogue.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace beasts {
 
@@ -39,25 +41,34 @@ std::int32_t certificationFee(std::string_view carryLevel)
 
 std::array<int, 5> newScaleGrowthValues(int growth)
 {
+    // A growth is never below 0; 102 % of the largest int stops at the largest int.
+    const std::int64_t g = std::max(growth, 0);
     std::array<int, 5> v{};
     for (int k = 0; k < 5; ++k)
-        v[static_cast<std::size_t>(k)] = growth * (98 + k) / 100;
+        v[static_cast<std::size_t>(k)] = static_cast<int>(std::min<std::int64_t>(
+            g * (98 + k) / 100, std::numeric_limits<int>::max()));
     return v;
 }
 
 int toOldScaleThousandths(int newScale)
 {
     // newScale / 0.3344 to the nearest thousandth: v·10000/3344, rounded (never a tie).
-    return (newScale * 20000 + 3344) / (2 * 3344);
+    const std::int64_t v = std::max(newScale, 0);
+    return static_cast<int>(std::min<std::int64_t>((v * 20000 + 3344) / (2 * 3344), std::numeric_limits<int>::max()));
 }
 
 std::string growthText(const std::array<int, 5>& t)
 {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "[%d.%03d] [%d.%03d][%d.%03d] [%d.%03d][%d.%03d]", t[0] / 1000, t[0] % 1000,
-                  t[1] / 1000, t[1] % 1000, t[2] / 1000, t[2] % 1000, t[3] / 1000, t[3] % 1000, t[4] / 1000,
-                  t[4] % 1000);
-    return buf;
+    // Each value as units and thousandths, the sign in front of both.
+    auto part = [](int x) {
+        const std::int64_t v = x;
+        const std::int64_t a = v < 0 ? -v : v;
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%s%lld.%03lld", v < 0 ? "-" : "", static_cast<long long>(a / 1000),
+                      static_cast<long long>(a % 1000));
+        return std::string(buf);
+    };
+    return "[" + part(t[0]) + "] [" + part(t[1]) + "][" + part(t[2]) + "] [" + part(t[3]) + "][" + part(t[4]) + "]";
 }
 
 std::string ruleNewGrowthText(int growth) { return growthText(newScaleGrowthValues(growth)); }

@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -234,8 +235,9 @@ std::string formatNumber(double v)
 
 std::string formatFixed(double v, int decimals)
 {
-    if (decimals < 0)
-        decimals = 0;
+    // Past 340 decimals every double shows all its digits: more only adds zeros.
+    constexpr int kMostDecimals = 340;
+    decimals = std::clamp(decimals, 0, kMostDecimals);
     if (!std::isfinite(v))
         v = 0.0;
     Decimal d = toDecimal(v);
