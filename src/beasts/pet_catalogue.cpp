@@ -60,15 +60,17 @@ int toOldScaleThousandths(int newScale)
 std::string growthText(const std::array<int, 5>& t)
 {
     // Each value as units and thousandths, the sign in front of both.
-    auto part = [](int x) {
-        const std::int64_t v = x;
+    std::array<std::array<char, 24>, 5> parts{};
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const std::int64_t v = t[k];
         const std::int64_t a = v < 0 ? -v : v;
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%s%lld.%03lld", v < 0 ? "-" : "", static_cast<long long>(a / 1000),
-                      static_cast<long long>(a % 1000));
-        return std::string(buf);
-    };
-    return "[" + part(t[0]) + "] [" + part(t[1]) + "][" + part(t[2]) + "] [" + part(t[3]) + "][" + part(t[4]) + "]";
+        std::snprintf(parts[k].data(), parts[k].size(), "%s%lld.%03lld", v < 0 ? "-" : "",
+                      static_cast<long long>(a / 1000), static_cast<long long>(a % 1000));
+    }
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "[%s] [%s][%s] [%s][%s]", parts[0].data(), parts[1].data(), parts[2].data(),
+                  parts[3].data(), parts[4].data());
+    return buf;
 }
 
 std::string ruleNewGrowthText(int growth) { return growthText(newScaleGrowthValues(growth)); }
