@@ -6,6 +6,8 @@
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -134,6 +136,31 @@ private slots:
         QVERIFY(!ui::forms().isLoaded(form));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
+    }
+
+    // The program's shut-down (the tray's 关闭) with a tool window's box and a main-window
+    // box up: every window goes, each after its box has returned.
+    void shutDownWithBoxesUp()
+    {
+        ui::FormWindow* main = ui::forms().showModeless(ui::kMainForm);
+        ui::FormWindow* tool = ui::forms().showModeless(13);
+        QPointer<QWidget> mainGuard(main), toolGuard(tool);
+        int boxes = 0;
+        onceBoxIsUp([&boxes, tool](QWidget*) {
+            ++boxes;
+            onceBoxIsUp([&boxes](QWidget*) {
+                ++boxes;
+                ui::forms().shutDown();
+            });
+            ui::warningBox(tool, QStringLiteral("第二个"));
+        });
+        ui::warningBox(main, QStringLiteral("第一个"));
+        QCOMPARE(boxes, 2);
+        QVERIFY(!ui::forms().isLoaded(ui::kMainForm));
+        QVERIFY(!ui::forms().isLoaded(13));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(mainGuard.isNull());
+        QVERIFY(toolGuard.isNull());
     }
 
     // Form26 reads every answer of its real input box alike: outside 0..25 warns.
