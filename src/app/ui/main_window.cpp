@@ -328,6 +328,9 @@ void MainWindow::tabClick(int i)
     if (const char* name = kTabFocus[i])
         if (auto* w = m_panels[static_cast<std::size_t>(i)]->findChild<QWidget*>(QLatin1String(name)))
             w->setFocus();
+    // A panel without a field to take the focus leaves none on the panel just hidden.
+    if (QWidget* f = focusWidget(); f && !f->isVisibleTo(this))
+        f->clearFocus();
 }
 
 void MainWindow::loadQuestionBank()

@@ -82,10 +82,8 @@ void BeastFrames::buildBornBaby(::ui::CaptionFrame* f)
             (new NumericField(f, ::ui::controlName("Text15", i + 1), common::kDigits, 4))->at(left + 480, 540, 615);
     }
     makeLabel(f, "Label10_18", "(不穿装备)结果:", 120, 885);
-    m_verdict = new QLineEdit(f);
-    m_verdict->setObjectName("Text15_7");
-    m_verdict->setReadOnly(true);
-    m_verdict->setFocusPolicy(Qt::ClickFocus);
+    // The verdict is a result cell: read-only, not a tab stop, its focus selects it.
+    m_verdict = (new NumericField(f, "Text15_7", common::kDigits, 0))->asResult();
     ::ui::setForeColour(m_verdict, colours::Red);
     ::ui::placeTw(m_verdict, 1560, 840, 4215, 270);
     auto* compute = (new DcButton(f, "Button12", "计算", 0))->at(5880, 840, 615, 255);
