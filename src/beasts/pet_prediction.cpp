@@ -37,6 +37,19 @@ std::string tenthsText(int tenths, bool fixedFormat)
 
 } // namespace
 
+std::vector<std::string> predictionSpeciesList()
+{
+    std::vector<std::string> out;
+    out.reserve(2 * kPredictionSpecies.size() + kPredictionExtraSpecies.size());
+    for (std::string_view name : kPredictionSpecies) {
+        out.emplace_back(name);
+        out.push_back("变异" + std::string(name));
+    }
+    for (std::string_view name : kPredictionExtraSpecies)
+        out.emplace_back(name);
+    return out;
+}
+
 std::string_view babyVerdict(float oldScaleGrowth, std::int64_t pointsAndPotential, int level)
 {
     if (oldScaleGrowth >= 4.0f || oldScaleGrowth <= 0.0f)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace beasts {
 
@@ -21,6 +22,24 @@ inline constexpr std::string_view kVerdictPending = "计算待定";
 inline constexpr std::string_view kVerdictFake = "怀疑假图";
 inline constexpr std::string_view kVerdictBaby = "可能宝宝";
 inline constexpr std::string_view kVerdictWild = "野生/合成";
+
+// The species picker of the prediction window: each of these followed by its variant
+// "变异" + name, then the five below.
+inline constexpr std::array<std::string_view, 58> kPredictionSpecies = {
+    "大海龟", "巨蛙", "树怪", "护卫", "野猪", "赌徒", "强盗", "山贼", "海毛虫",
+    "大蝙蝠", "老虎", "黑熊", "骷髅怪", "羊头怪", "蛤蟆精", "狐狸精", "花妖", "狼",
+    "牛妖", "虾兵", "蟹将", "野鬼", "小龙女", "牛头", "马面", "僵尸", "龟丞相",
+    "兔子怪", "蜘蛛精", "黑熊精", "白熊", "雷鸟人", "蝴蝶仙子", "古代瑞兽",
+    "黑山老妖", "风伯", "天兵", "天将", "地狱战神", "蛟龙", "凤凰", "雨师",
+    "如意仙子", "芙蓉仙子", "巡游天神", "星灵仙子", "吸血鬼", "幽灵", "律法女娲",
+    "灵符女娲", "鬼将", "净瓶女娲", "炎魔神", "雾中仙", "灵鹤", "噬天虎", "夜罗刹",
+    "大力金刚",
+};
+inline constexpr std::array<std::string_view, 5> kPredictionExtraSpecies = {"泡泡", "超级泡泡", "超级熊猫", "超级金猴",
+                                                                           "超级大象"};
+inline constexpr std::string_view kPredictionStartSpecies = "超级泡泡";
+// The 121 names in the picker's order.
+std::vector<std::string> predictionSpeciesList();
 
 // The boxes a recompute reads as they are at that moment: 攻击 … 速度资质 and the growth.
 struct LiveInputs {

@@ -404,3 +404,16 @@ TEST(PetSimulator, SaveAndRestore)
     EXPECT_EQ(s.freePotential(), 50);
     EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.2", "4.8", "0.0", "0.0", "0.0", "0.0"}));
 }
+
+TEST(PetPrediction, SpeciesList)
+{
+    const std::vector<std::string> list = predictionSpeciesList();
+    ASSERT_EQ(list.size(), 121u); // 58 names, each with its variant, and five more
+    EXPECT_EQ(list[0], "大海龟");
+    EXPECT_EQ(list[1], "变异大海龟");
+    EXPECT_EQ(list[3], "变异巨蛙");
+    EXPECT_EQ(list[115], "变异大力金刚");
+    EXPECT_EQ(list[116], "泡泡");
+    EXPECT_EQ(list[117], "超级泡泡");
+    EXPECT_EQ(list[120], "超级大象");
+}

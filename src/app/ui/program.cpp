@@ -5,6 +5,7 @@
 #include "app/ui/single_instance.h"
 #include "beasts/ui/beast_hp_window.h"
 #include "beasts/ui/pet_level_exp_window.h"
+#include "beasts/ui/pet_prediction_window.h"
 #include "calc/ui/beast_shop_window.h"
 #include "calc/ui/cultivation_steps_window.h"
 #include "calc/ui/gem_window.h"
@@ -48,6 +49,7 @@ void registerForms()
     f.registerForm(31, [] { return new calc::ui::GemWindow; });
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
+    f.registerForm(4, [] { return new beasts::ui::PetPredictionWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
 }
 
