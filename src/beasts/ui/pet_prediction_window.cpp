@@ -1,5 +1,6 @@
 #include "beasts/ui/pet_prediction_window.h"
 
+#include "beasts/ui/drawn_card.h"
 #include "beasts/ui/growth_box.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
@@ -12,11 +13,9 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace beasts::ui {
 
@@ -35,30 +34,6 @@ constexpr int kRowStep = 375;
 const char* const kOutputCaptions[6] = {"气血", "魔法", "攻击", "防御", "速度", "灵力"};
 const char* const kPointCaptions[6] = {"体质", "法力", "力量", "耐力", "敏捷", "潜能"};
 const char* const kAptitudeCaptions[6] = {"攻击资质", "防御资质", "体力资质", "法力资质", "速度资质", "躲闪资质"};
-
-// A card we draw ourselves: a soft gradient with a name on it.
-QPixmap drawnCard(QSize size, const QString& name, QColor top, QColor bottom)
-{
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient grad(0, 0, 0, size.height());
-    grad.setColorAt(0, top);
-    grad.setColorAt(1, bottom);
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6, 6);
-    p.fillPath(path, grad);
-    p.setPen(QPen(bottom.darker(140), 1));
-    p.drawPath(path);
-    QFont f = p.font();
-    f.setPixelSize(std::max(10, std::min(size.height() / 4, size.width() / (static_cast<int>(name.size()) + 1))));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, name);
-    return pm;
-}
 
 // The window's own icon: a green seal with 兽.
 QIcon beastIcon()
