@@ -16,6 +16,8 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "exam/ui/mini_lookup_window.h"
+#include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -56,6 +58,8 @@ void registerForms()
     f.registerForm(30, [] { return new beasts::ui::CostTallyWindow; });
     f.registerForm(34, [] { return new beasts::ui::RaisingPlanWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
+    f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
