@@ -6,15 +6,23 @@ using namespace beasts;
 
 namespace {
 
+// Every box of a panel to one text.
+void fillAll(std::array<std::string, kCostPanelItems>& panel, const std::string& v)
+{
+    for (std::string& s : panel)
+        s = v;
+}
+
 CostEntries zeros()
 {
+    const std::string zero = "0";
     CostEntries e;
     for (auto& panel : e.money)
-        panel.fill("0");
+        fillAll(panel, zero);
     for (auto& panel : e.quantity)
-        panel.fill("0");
-    e.specialBook = "0";
-    e.manuals = {"0", "0"};
+        fillAll(panel, zero);
+    e.specialBook = zero;
+    e.manuals = {zero, zero};
     return e;
 }
 
@@ -45,9 +53,9 @@ TEST(ChildCost, Tallies)
     // Every box at its widest: 20 money boxes of 7 nines, 3 of 8 nines.
     CostEntries full;
     for (auto& panel : full.money)
-        panel.fill("9999999");
+        fillAll(panel, "9999999");
     for (auto& panel : full.quantity)
-        panel.fill("1");
+        fillAll(panel, "1");
     full.specialBook = "99999999";
     full.manuals = {"99999999", "99999999"};
     std::vector<std::string> fullLines;
