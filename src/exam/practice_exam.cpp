@@ -212,32 +212,33 @@ void PracticeExam::answer()
     }
 }
 
-void PracticeExam::heavenKing()
+// The common part of using a token: one fewer, the question recorded for the review, no
+// option picked; the button goes grey with the last token. False when none can be used.
+bool PracticeExam::spendToken(int& count, int button)
 {
-    if (m_phase != ExamPhase::Answering || !m_panel.helpEnabled[1] || m_heaven < 1)
-        return;
-    --m_heaven;
+    if (m_phase != ExamPhase::Answering || !m_panel.helpEnabled[button] || count < 1)
+        return false;
+    --count;
     writeTokenCaptions();
-    m_panel.helpEnabled[1] = false;
     unselect();
     recordForReview();
+    if (count == 0)
+        m_panel.helpEnabled[button] = false;
     clearChosenLetters();
-    pass(Help::Heaven);
+    return true;
+}
+
+void PracticeExam::heavenKing()
+{
+    if (spendToken(m_heaven, 1))
+        pass(Help::Heaven);
 }
 
 void PracticeExam::earthKing()
 {
-    if (m_phase != ExamPhase::Answering || !m_panel.helpEnabled[2] || m_earth < 1)
+    if (!spendToken(m_earth, 2))
         return;
-    --m_earth;
-    writeTokenCaptions();
-    unselect();
-    recordForReview();
-    if (m_earth == 0)
-        m_panel.helpEnabled[2] = false;
-    const bool success = uniformIndex(2) == 1;
-    clearChosenLetters();
-    if (success)
+    if (uniformIndex(2) == 1)
         pass(Help::Earth);
     else
         miss(Help::Earth);
@@ -245,16 +246,8 @@ void PracticeExam::earthKing()
 
 void PracticeExam::ghostKing()
 {
-    if (m_phase != ExamPhase::Answering || !m_panel.helpEnabled[3] || m_ghost < 1)
-        return;
-    --m_ghost;
-    writeTokenCaptions();
-    unselect();
-    recordForReview();
-    if (m_ghost == 0)
-        m_panel.helpEnabled[3] = false;
-    clearChosenLetters();
-    pass(Help::Ghost);
+    if (spendToken(m_ghost, 3))
+        pass(Help::Ghost);
 }
 
 void PracticeExam::pass(Help by)

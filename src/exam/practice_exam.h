@@ -120,6 +120,7 @@ private:
     void finish(const std::string& notice, const std::string& message, bool keepVerdict = false);
     void pass(Help by);
     void miss(Help by);
+    bool spendToken(int& count, int button);
     void recordForReview();
     void showReviewEntry();
     void clearChosenLetters();

@@ -49,10 +49,10 @@ void PictureTile::paintEvent(QPaintEvent*)
         const QRectF badge = m_corner == BadgeCorner::TopLeft
                                  ? QRectF(r.left() + 3, r.top() + 3, d, d)
                                  : QRectF(r.right() - 3 - d, r.bottom() - 3 - d, d, d);
-        p.setBrush(QColor(200, 40, 40));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(badge);
-        p.setPen(Qt::white);
+        p.setBrush(QColor(255, 215, 90));
+        p.setPen(QPen(QColor(150, 40, 30), 1));
+        p.drawRoundedRect(badge, 3, 3);
+        p.setPen(QColor(150, 40, 30));
         p.drawText(badge, Qt::AlignCenter, m_badge);
     }
 }
