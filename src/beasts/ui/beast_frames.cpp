@@ -4,6 +4,7 @@
 #include "beasts/growth.h"
 #include "beasts/level_exp.h"
 #include "beasts/pet_catalogue.h"
+#include "beasts/ui/growth_box.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 
 namespace beasts::ui {
 
@@ -190,39 +190,7 @@ void BeastFrames::button12Click(int index)
     m_text15[0]->setFocus();
 }
 
-void BeastFrames::growthInputChanged()
-{
-    // Edits made here are the converter's own: they do not run this handler again.
-    const QSignalBlocker block(m_growthIn);
-    for (;;) {
-        const GrowthConversion r = convertGrowthInput(m_growthIn->text().toStdString());
-        switch (r.action) {
-        case GrowthConversion::Action::ShowResult:
-            m_growthOut->setText(qs(r.result));
-            return;
-        case GrowthConversion::Action::ResetInput:
-            m_growthIn->setText("0");
-            m_growthIn->selectAll();
-            m_growthOut->setText("0");
-            return;
-        case GrowthConversion::Action::EraseLastTyped: {
-            // Take back the character before the caret (the one just typed) and look again.
-            const int pos = m_growthIn->cursorPosition();
-            if (pos == 0) {
-                m_growthIn->setText("0");
-                m_growthIn->selectAll();
-                m_growthOut->setText("0");
-                return;
-            }
-            QString t = m_growthIn->text();
-            t.remove(pos - 1, 1);
-            m_growthIn->setText(t);
-            m_growthIn->setCursorPosition(pos - 1);
-            break;
-        }
-        }
-    }
-}
+void BeastFrames::growthInputChanged() { applyGrowthConversion(m_growthIn, m_growthOut); }
 
 void BeastFrames::button11Click()
 {
