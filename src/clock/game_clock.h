@@ -104,6 +104,20 @@ inline constexpr double kDialCentre = 1260;
 inline constexpr double kSecondsHandLength = 600;
 inline constexpr double kPositionHandLength = 400;
 
+// The highest price at which each town's goods are worth buying, as the price frame of the
+// clock shows them.
+struct TownPrices {
+    std::string_view town;
+    std::array<std::string_view, 3> lines;
+};
+inline constexpr std::array<TownPrices, 5> BuyLimitTable = {
+    TownPrices{"地府", {"首饰  <= 4300  可进", "纸钱  <= 3000  可进", "夜明珠<= 8000  可进"}},
+    TownPrices{"傲来", {"帽子  <= 3000  可进", "酒    <= 3500  可进", "蜡烛  <= 1800  可进"}},
+    TownPrices{"北俱", {"人参  <= 7500  可进", "铜油  <= 4000  可进", "铃铛  <= 4000  可进"}},
+    TownPrices{"长寿", {"面粉  <= 3000  可进", "鹿茸  <= 7000  可进", "符    <= 5000  可进"}},
+    TownPrices{"长安", {"佛珠  <= 7000  可进", "扇子  <= 3800  可进", "武器  <= 4000  可进"}},
+};
+
 // Hand-set times of the time-setting dialog.
 struct TimeOfDay {
     int hour = 0;

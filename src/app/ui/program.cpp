@@ -12,6 +12,9 @@
 #include "calc/ui/potential_fruit_window.h"
 #include "calc/ui/sect_skill_window.h"
 #include "calc/ui/total_experience_window.h"
+#include "clock/ui/clock_window.h"
+#include "clock/ui/compact_clock_window.h"
+#include "clock/ui/time_setting_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 
@@ -49,6 +52,10 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(20, [] { return new tradeclock::ui::ClockWindow; });
+    f.registerForm(12, [] { return new tradeclock::ui::CompactClockWindow; });
+    f.registerForm(21, [] { return new tradeclock::ui::TimeSettingWindow; });
+    f.registerForm(22, [] { return new tradeclock::ui::ClockHelpWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
