@@ -86,12 +86,12 @@ class LaunchersTest : public QObject {
 private slots:
     void init()
     {
-        // Stand-ins for the tool windows, whether or not the real ones are built.
-        app::ui::registerForms();
-        for (const Case& c : kCases)
-            ui::forms().registerForm(c.form, [c] { return new ToolWindow(c.form, c.back); });
+        // Stand-ins for the tool windows, whether or not the real ones are built (after
+        // opening the main window, which registers the real ones).
         ui::BoxRecorder::start();
         m_main = test::openMainWindow();
+        for (const Case& c : kCases)
+            ui::forms().registerForm(c.form, [c] { return new ToolWindow(c.form, c.back); });
     }
 
     void cleanup()
