@@ -74,7 +74,35 @@ constexpr std::string_view kClockHelp[] = {
     "",
 };
 
+constexpr std::string_view kHotkeyHelp[] = {
+    "【使用帮助】",
+    "1.先设置好要显示的文字或图案.",
+    "2.按下\"热键开启\"按钮.",
+    "3.返回梦幻中,按下F12键.",
+    "4.则刚才设置的文字或图案就会显示",
+    "  在游戏的输入栏上.",
+    "5.为避免刷屏,F12只能每隔5秒按一",
+    "  下.",
+    "6.按\"热键关闭\"则关闭F12热键.",
+    "7.不支持多颜色同时输入.",
+    "8.加入部分特殊字符的输入(点击右",
+    "  边\">>\"可打开).",
+    "9.支持颜色预览.",
+    "10.暂不支持多热键输入.",
+    "11.暂不支持热键更改.",
+    "12.点\"清空\"可清空输入框(会有询问",
+    "   提示出现).",
+    "13.暂不支持自动输出字符.",
+    "14.点\"退格\"会删除光标前一个字符.",
+    "15.把右下角选项框勾上则会自动在",
+    "   游戏中输出字符而不用再按回车",
+    "   键.",
+    "",
+};
+
 } // namespace
+
+std::string hotkeyHelpText() { return join(kHotkeyHelp, std::size(kHotkeyHelp)); }
 
 std::string clockHelpText() { return join(kClockHelp, std::size(kClockHelp)); }
 

@@ -8,5 +8,7 @@ namespace tradeclock {
 
 // The clock's help (Form22), lines joined by CR LF.
 std::string clockHelpText();
+// The hot-key sender's help (Form16), lines joined by CR LF.
+std::string hotkeyHelpText();
 
 } // namespace tradeclock
