@@ -14,6 +14,7 @@
 #include "calc/ui/total_experience_window.h"
 #include "clock/ui/clock_window.h"
 #include "clock/ui/compact_clock_window.h"
+#include "clock/ui/hotkey_window.h"
 #include "clock/ui/time_setting_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
@@ -56,6 +57,7 @@ void registerForms()
     f.registerForm(12, [] { return new tradeclock::ui::CompactClockWindow; });
     f.registerForm(21, [] { return new tradeclock::ui::TimeSettingWindow; });
     f.registerForm(22, [] { return new tradeclock::ui::ClockHelpWindow; });
+    f.registerForm(16, [] { return new tradeclock::ui::HotkeyWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
