@@ -18,6 +18,10 @@
 #include "clock/ui/time_setting_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "exam/ui/mini_lookup_window.h"
+#include "reference/tables/ui/card_window.h"
+#include "reference/tables/ui/furniture_window.h"
+#include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -58,6 +62,10 @@ void registerForms()
     f.registerForm(21, [] { return new tradeclock::ui::TimeSettingWindow; });
     f.registerForm(22, [] { return new tradeclock::ui::ClockHelpWindow; });
     f.registerForm(16, [] { return new tradeclock::ui::HotkeyWindow; });
+    f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
+    f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
+    f.registerForm(32, [] { return new tables::ui::CardWindow; });
+    f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
