@@ -77,7 +77,9 @@ std::optional<CivilDate> parseDate(std::string_view s)
 std::string twoDigits(int v)
 {
     std::string s = std::to_string(v);
-    return s.size() < 2 ? "0" + s : s;
+    if (s.size() < 2)
+        s.insert(s.begin(), '0');
+    return s;
 }
 
 std::string formatDate(CivilDate d)
@@ -220,7 +222,11 @@ int cyclePosition(const ClockAnchor& anchor, const LocalTime& now)
 
 std::string formatCountdown(int minutes, int seconds)
 {
-    return "0" + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
+    std::string out = "0";
+    out += std::to_string(minutes);
+    out += seconds < 10 ? ":0" : ":";
+    out += std::to_string(seconds);
+    return out;
 }
 
 ClockFace clockFace(int position)
