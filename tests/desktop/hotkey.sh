@@ -3,7 +3,8 @@
 # small window with a focused line edit receives exactly the composed line — channel,
 # style and colour codes, then a message of CJK text, box-drawing characters and key
 # syntax that must stay literal — followed by Enter, after a real F12 press sent through
-# XTest while that window has the focus.
+# XTest while that window has the focus. The keys bound for the characters the keyboard
+# lacks are freed again afterwards.
 set -euo pipefail
 source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 helper="$2/hotkey_helper"
@@ -24,6 +25,7 @@ wait_until() { # secs, command...
 }
 
 start_window_manager
+"$helper" keymap >keymap.before || fail "cannot read the key map"
 
 message='你好，长安城┌─┐╬█ a+b~c{d(%e'
 expected="//t#u#b#R${message}"
@@ -49,4 +51,6 @@ xdotool keyup F12
 wait_until 60 bash -c "! kill -0 $receiver" || fail "the receiver got no Enter"
 got="$(cat receiver.out)"
 [ "$got" = "$expected" ] || fail "typed '$got', expected '$expected'"
+keymap_restored() { "$helper" keymap >keymap.after && cmp -s keymap.before keymap.after; }
+wait_until 20 keymap_restored || { diff keymap.before keymap.after; fail "the key map was not restored"; }
 echo "PASS"

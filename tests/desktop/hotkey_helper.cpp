@@ -4,6 +4,7 @@
 //   hotkey_helper sender    the hot-key sender window of the program, composed and armed:
 //                           队伍, 闪烁 and 下划线, 红色, the message given in the
 //                           environment (HOTKEY_MESSAGE), Enter ticked. Prints "armed".
+//   hotkey_helper keymap    prints the display's key map, one key code a line.
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
+
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -59,10 +62,32 @@ int sender(QApplication& app)
     return app.exec();
 }
 
+int keymap()
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d)
+        return 2;
+    int min = 0, max = 0, per = 0;
+    XDisplayKeycodes(d, &min, &max);
+    KeySym* syms = XGetKeyboardMapping(d, static_cast<KeyCode>(min), max - min + 1, &per);
+    for (int k = 0; syms && k <= max - min; ++k) {
+        std::printf("%d", min + k);
+        for (int l = 0; l < per; ++l)
+            std::printf(" %lx", syms[k * per + l]);
+        std::printf("\n");
+    }
+    if (syms)
+        XFree(syms);
+    XCloseDisplay(d);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "keymap") == 0)
+        return keymap();
     QApplication app(argc, argv);
     const QString role = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (role == QLatin1String("receiver"))
