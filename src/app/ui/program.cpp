@@ -14,6 +14,7 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "puzzles/ui/chest_quest_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -49,6 +50,8 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(14, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Tall); });
+    f.registerForm(27, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Wide); });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)
