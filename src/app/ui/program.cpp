@@ -15,6 +15,7 @@
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 #include "puzzles/ui/chest_quest_window.h"
+#include "puzzles/ui/poem_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -50,6 +51,7 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(3, [] { return new puzzles::ui::PoemWindow; });
     f.registerForm(14, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Tall); });
     f.registerForm(27, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Wide); });
 }
