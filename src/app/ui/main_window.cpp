@@ -23,6 +23,9 @@
 #include "common/ui/tray_service.h"
 #include "common/ui/twips.h"
 #include "exam/bank_state.h"
+#include "exam/bank_warnings.h"
+#include "exam/ui/exam_panel.h"
+#include "exam/ui/mini_lookup_window.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -230,7 +233,12 @@ void MainWindow::ensurePanel(int i)
         new Launchers(this, nullptr, m_panels[4], childFrame);
         break;
     }
-    case 5: // 科举: the bank browser comes with the question bank's windows
+    case 5: // 科举 and the practice exam that takes its place
+        m_examPanel = new exam::ui::ExamPanel(m_panels[kExamOverlay]);
+        connect(m_examPanel, &exam::ui::ExamPanel::givenUp, this, [this] {
+            m_panels[kBankTab]->setVisible(true);
+            m_panels[kExamOverlay]->setVisible(false);
+        });
         break;
     case 6: { // 其它
         auto* fullExpScenes = addFrame(6, "Frame9", 3, "召唤兽满经验场景", 120, 120, 4215, 975);
@@ -246,6 +254,23 @@ void MainWindow::ensurePanel(int i)
         buildAboutPanel(m_panels[7]);
         break;
     }
+}
+
+void MainWindow::openExam()
+{
+    ensurePanel(kBankTab);
+    exam::bankState().bankItemChosen = false;
+    m_panels[kExamOverlay]->setVisible(true);
+    m_panels[kBankTab]->setVisible(false);
+    m_examPanel->opened();
+}
+
+void MainWindow::openMiniLookup()
+{
+    exam::bankState().bankItemChosen = false;
+    if (::ui::FormWindow* mini = ::ui::forms().showModeless(exam::ui::MiniLookupWindow::kNumber))
+        if (auto* keyword = mini->findChild<QWidget*>(QStringLiteral("Text1")))
+            keyword->setFocus();
 }
 
 void MainWindow::ensureAllPanels()
@@ -308,20 +333,10 @@ void MainWindow::tabClick(int i)
 void MainWindow::loadQuestionBank()
 {
     exam::BankLoadResult r = exam::loadQuestionBankFile(std::string(exam::kBankFileName));
-    if (!r.readable) {
-        ::ui::warningBox(this, QStringLiteral("无法读取科举题库文件！"));
+    for (const std::string& warning : exam::bankLoadWarnings(r))
+        ::ui::warnIfAny(this, warning);
+    if (!r.readable)
         return;
-    }
-    if (!r.badLines.empty()) {
-        QStringList lines;
-        const int shown = std::min<int>(static_cast<int>(r.badLines.size()), 10);
-        for (int k = 0; k < shown; ++k)
-            lines << QString::number(r.badLines[static_cast<std::size_t>(k)]);
-        QString text = QStringLiteral("科举题库文件第%1行格式有误，已跳过").arg(lines.join(QStringLiteral("、")));
-        if (static_cast<int>(r.badLines.size()) > shown)
-            text += QStringLiteral("等共%1行").arg(r.badLines.size());
-        ::ui::warningBox(this, text + QStringLiteral("！"));
-    }
     exam::BankState& s = exam::bankState();
     s.bank = std::move(r.bank);
     s.bankLoaded = true;

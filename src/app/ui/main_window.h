@@ -11,6 +11,10 @@ class DcButton;
 class TrayService;
 } // namespace ui
 
+namespace exam::ui {
+class ExamPanel;
+}
+
 namespace app::ui {
 
 inline constexpr const char* kMainCaption = "百宝算匣v4.08版";
@@ -28,6 +32,12 @@ public:
     void ensurePanel(int i);
     void ensureAllPanels();
     ::ui::CaptionFrame* panel(int index) const { return m_panels[static_cast<std::size_t>(index)]; }
+
+    // The bank toolbar's 考试 and 迷你: the practice exam in place of the 科举 panel, and the
+    // mini look-up window beside this one.
+    void openExam();
+    void openMiniLookup();
+    exam::ui::ExamPanel* examPanel() const { return m_examPanel; }
 
     // The tray: minimising hides the window behind its icon where the desktop has a tray.
     ::ui::TrayService* tray() const { return m_tray; }
@@ -50,6 +60,7 @@ private:
     int m_currentTab = 0;
     std::array<bool, 8> m_panelBuilt{};
     ::ui::TrayService* m_tray = nullptr;
+    exam::ui::ExamPanel* m_examPanel = nullptr;
 };
 
 } // namespace app::ui

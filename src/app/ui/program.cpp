@@ -14,8 +14,12 @@
 #include "calc/ui/total_experience_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "exam/ui/mini_lookup_window.h"
 #include "puzzles/ui/chest_quest_window.h"
 #include "puzzles/ui/poem_window.h"
+#include "reference/tables/ui/card_window.h"
+#include "reference/tables/ui/furniture_window.h"
+#include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
 #include <QFont>
@@ -51,6 +55,10 @@ void registerForms()
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
+    f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
+    f.registerForm(32, [] { return new tables::ui::CardWindow; });
+    f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
     f.registerForm(3, [] { return new puzzles::ui::PoemWindow; });
     f.registerForm(14, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Tall); });
     f.registerForm(27, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Wide); });

@@ -109,7 +109,8 @@ void DcButton::paintEvent(QPaintEvent*)
     p.drawLine(r.topRight(), r.bottomRight());
     p.setPen(isEnabled() ? bgr(m_fore) : QColor(150, 150, 150));
     p.setFont(font());
-    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+    // A caption wider than the button wraps: on a tall narrow button, one character a line.
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QPen pen(QColor(60, 60, 60));
         pen.setStyle(Qt::DotLine);

@@ -1,0 +1,28 @@
+#include "exam/bank_warnings.h"
+
+#include <algorithm>
+
+namespace exam {
+
+std::vector<std::string> bankLoadWarnings(const BankLoadResult& r)
+{
+    if (!r.readable)
+        return {"无法读取科举题库文件！"};
+    if (r.badLines.empty())
+        return {};
+    // The first ten line numbers, then how many there are in all.
+    constexpr std::size_t kListed = 10;
+    std::string text = "科举题库文件第";
+    const std::size_t shown = std::min(r.badLines.size(), kListed);
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (k > 0)
+            text += "、";
+        text += std::to_string(r.badLines[k]);
+    }
+    text += "行格式有误，已跳过";
+    if (r.badLines.size() > shown)
+        text += "等共" + std::to_string(r.badLines.size()) + "行";
+    return {text + "！"};
+}
+
+} // namespace exam
