@@ -171,14 +171,14 @@ void ChestQuestWindow::build()
 
 void ChestQuestWindow::buildFrame(int puzzle, const std::array<int, 4>& g)
 {
-    const PuzzleFrame& spec = puzzleFrames()[static_cast<std::size_t>(puzzle)];
+    const PuzzleFrame& shape = puzzleFrames()[static_cast<std::size_t>(puzzle)];
     const bool tall = m_layout == ChestLayout::Tall;
-    const std::vector<Row>& rows = tall || spec.wideRows.empty() ? spec.tallRows : spec.wideRows;
+    const std::vector<Row>& rows = tall || shape.wideRows.empty() ? shape.tallRows : shape.wideRows;
     const auto which = static_cast<ChestPuzzle>(puzzle);
     const int length = chestPuzzleFieldLength(which);
 
     auto* frame = new ::ui::CaptionFrame(this);
-    frame->setObjectName(::ui::controlName("Frame1", spec.frame));
+    frame->setObjectName(::ui::controlName("Frame1", shape.frame));
     ::ui::placeTw(frame, g[0], g[1], g[2], g[3]);
 
     auto& fields = m_fields[static_cast<std::size_t>(puzzle)];
