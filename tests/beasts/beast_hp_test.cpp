@@ -68,12 +68,21 @@ TEST(SceneHpTable, ScenesAsShown)
 
 TEST(SceneHpTable, Captions)
 {
-    EXPECT_EQ(sceneCaption(0), "【 东海湾 】");
-    EXPECT_EQ(sceneCaption(23), "【  月宫  】");
-    EXPECT_EQ(sceneCaption(22), "【北俱芦洲】");
-    EXPECT_EQ(sceneCaption(15), "【海底迷宫1层】");
-    EXPECT_EQ(displayWidth("大海龟"), 6);
-    EXPECT_EQ(displayWidth("龙窟7层"), 7);
+    struct Caption {
+        int index;
+        const char* text;
+    };
+    const Caption captions[] = {{0, "【 东海湾 】"}, {23, "【  月宫  】"}, {22, "【北俱芦洲】"}, {15, "【海底迷宫1层】"}};
+    for (const Caption& c : captions)
+        EXPECT_EQ(sceneCaption(c.index), c.text) << c.index;
+
+    struct Width {
+        const char* text;
+        int width; // two per CJK character, one per ASCII character
+    };
+    const Width widths[] = {{"大海龟", 6}, {"龙窟7层", 7}};
+    for (const Width& w : widths)
+        EXPECT_EQ(displayWidth(w.text), w.width) << w.text;
 }
 
 // The HP table keeps its own spellings: every species it names is a catalogue species,

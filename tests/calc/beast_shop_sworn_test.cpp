@@ -117,5 +117,11 @@ TEST(SwornTitle, Builds)
         EXPECT_EQ(t.warning, c.warning);
         EXPECT_EQ(t.title, c.title);
     }
-    EXPECT_EQ(kSwornTitleChars.size(), 31u);
+    // The picker's characters, in order, each a single CJK character (three bytes of UTF-8).
+    std::string joined;
+    for (std::string_view ch : kSwornTitleChars) {
+        EXPECT_EQ(ch.size(), 3u) << ch;
+        joined += ch;
+    }
+    EXPECT_EQ(joined, "灵天地世界宵云山神煞魔怪王星幻者童师尘风绝奇夜谷仙姝侠雄君圣精");
 }

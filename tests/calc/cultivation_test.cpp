@@ -199,11 +199,10 @@ TEST(CultivationSteps, FreeEntryThenSteps)
     EXPECT_EQ(s.total(), 0);
     for (int i = 0; i < 5; ++i)
         s.stepUp();
-    std::int64_t climb = 0;
-    for (int l = 6; l <= 10; ++l)
-        climb += cultivationStepMoney(l, 3);
+    // Levels 6..10 cost a tenth of 650, 810, 990, 1190 and 1410 (10n² + 50n + 150 for
+    // n = 5..9) at price 3: (65 + 81 + 99 + 119 + 141) × 3 = 1515.
     EXPECT_EQ(s.level(), 10);
-    EXPECT_EQ(s.total(), climb);
+    EXPECT_EQ(s.total(), 1515);
 }
 
 TEST(CultivationSteps, TotalNeverBelowZero)

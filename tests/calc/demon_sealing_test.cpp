@@ -8,21 +8,36 @@ namespace {
 using Row = std::array<std::int64_t, kDemonSealMaps>;
 }
 
-TEST(DemonSealTier, BandsOfTheFirstMap)
+// The tier of a map over a run of levels, read both from the tier table and from the rewards,
+// which pay the map's base (experience, money) times the tier: 600 and 150 on the first map,
+// 1000 and 250 on the third.
+TEST(DemonSealTier, BandsOfTheFirstAndThirdMaps)
 {
     struct Case {
-        int tier, low, high; // tier on low..high (below the band) and mirrored above it
+        std::size_t map;
+        std::int64_t low, high; // every level of low..high
+        int tier;
     };
-    const Case cases[] = {{1, 0, 3},    {2, 4, 6},    {3, 7, 9},    {4, 10, 12},  {5, 13, 15},
-                          {6, 16, 18},  {7, 19, 21},  {8, 22, 24},  {9, 25, 27},  {10, 28, 32}};
-    const DemonSealMap& map = DemonSealTierTable[0];
+    const Case cases[] = {
+        // First map: bands below 30 and mirrored above it, tier 1 from 57 on.
+        {0, 0, 3, 1},     {0, 4, 6, 2},     {0, 7, 9, 3},     {0, 10, 12, 4},   {0, 13, 15, 5},
+        {0, 16, 18, 6},   {0, 19, 21, 7},   {0, 22, 24, 8},   {0, 25, 27, 9},   {0, 28, 32, 10},
+        {0, 57, 60, 1},   {0, 54, 56, 2},   {0, 51, 53, 3},   {0, 48, 50, 4},   {0, 45, 47, 5},
+        {0, 42, 44, 6},   {0, 39, 41, 7},   {0, 36, 38, 8},   {0, 33, 35, 9},   {0, 61, 155, 1},
+        // Third map: the edges of its bands.
+        {2, 47, 47, 9},   {2, 48, 48, 10},  {2, 52, 52, 10},  {2, 53, 53, 9},   {2, 44, 44, 8},
+        {2, 45, 45, 9},   {2, 23, 23, 1},   {2, 24, 24, 2},   {2, 77, 77, 1},   {2, 76, 76, 2},
+    };
+    const std::int64_t expBase[] = {600, 0, 1000};
+    const std::int64_t moneyBase[] = {150, 0, 250};
     for (const Case& c : cases)
-        for (int l = c.low; l <= c.high; ++l) {
-            EXPECT_EQ(demonSealTier(map, l), c.tier) << l;
-            EXPECT_EQ(demonSealTier(map, 60 - l), c.tier) << 60 - l;
+        for (std::int64_t l = c.low; l <= c.high; ++l) {
+            SCOPED_TRACE(testing::Message() << "map " << c.map << " level " << l);
+            EXPECT_EQ(demonSealTier(DemonSealTierTable[c.map], l), c.tier);
+            const DemonSealRewards r = demonSealRewards(l, false, false);
+            EXPECT_EQ(r.experience[c.map], expBase[c.map] * c.tier);
+            EXPECT_EQ(r.money[c.map], moneyBase[c.map] * c.tier);
         }
-    for (int l = 57; l <= 155; ++l)
-        EXPECT_EQ(demonSealTier(map, l), 1) << l;
 }
 
 TEST(DemonSealRewards, TableOfCases)
@@ -50,20 +65,6 @@ TEST(DemonSealRewards, TableOfCases)
         SCOPED_TRACE(c.level.value_or(-1));
         EXPECT_EQ(r.experience, c.experience);
         EXPECT_EQ(r.money, c.money);
-    }
-}
-
-TEST(DemonSealRewards, BandEdgesOfTheThirdMap)
-{
-    struct Case {
-        std::int64_t level;
-        int tier;
-    };
-    const Case cases[] = {{47, 9}, {48, 10}, {52, 10}, {53, 9}, {44, 8}, {45, 9}, {23, 1}, {24, 2}, {77, 1}, {76, 2}};
-    for (const Case& c : cases) {
-        const DemonSealRewards r = demonSealRewards(c.level, false, false);
-        EXPECT_EQ(r.experience[2], 1000 * c.tier) << c.level;
-        EXPECT_EQ(r.money[2], 250 * c.tier) << c.level;
     }
 }
 

@@ -6,11 +6,13 @@ using namespace calc;
 
 TEST(PotentialFruit, Table)
 {
-    EXPECT_EQ(PotentialFruitExp[0], 0);
-    EXPECT_EQ(PotentialFruitExp[1], 1000);
-    EXPECT_EQ(PotentialFruitExp[2], 1015);
-    EXPECT_EQ(PotentialFruitExp[5], 1060);
-    EXPECT_EQ(PotentialFruitExp[100], 2485);
+    struct Case {
+        std::size_t fruit;
+        std::int64_t exp;
+    };
+    const Case cases[] = {{0, 0}, {1, 1000}, {2, 1015}, {5, 1060}, {100, 2485}};
+    for (const Case& c : cases)
+        EXPECT_EQ(PotentialFruitExp[c.fruit], c.exp) << c.fruit;
 }
 
 TEST(PotentialFruit, RangeTableOfCases)

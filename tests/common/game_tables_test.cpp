@@ -2,41 +2,53 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <numeric>
 
 using namespace common;
 
 TEST(GameTables, CharacterLevelSteps)
 {
-    EXPECT_EQ(CharLevelExpTable[0], 40);
-    EXPECT_EQ(CharLevelExpTable[15], 20236);
-    EXPECT_EQ(CharLevelExpTable[144], 21225998);
-    EXPECT_EQ(CharLevelExpTable[145], 43635044);
-    EXPECT_EQ(CharLevelExpTable[149], 48616200);
-    EXPECT_EQ(CharLevelExpTable[150], 74888150);
-    EXPECT_EQ(CharLevelExpTable[154], 83142834);
-    const std::int64_t total = sumCharLevelExp(0, 155);
-    EXPECT_EQ(total, 1275784934);
-    EXPECT_LT(total, std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(sumCharLevelExp(10, 5), 0);
-    EXPECT_EQ(sumCharLevelExp(0, 1), 40);
+    struct Step {
+        std::size_t n;
+        std::int32_t exp;
+    };
+    const Step steps[] = {{0, 40},         {15, 20236},       {144, 21225998}, {145, 43635044},
+                          {149, 48616200}, {150, 74888150}, {154, 83142834}};
+    for (const Step& s : steps)
+        EXPECT_EQ(CharLevelExpTable[s.n], s.exp) << s.n;
+
+    struct Range {
+        int from, to;
+        std::int64_t sum;
+    };
+    const Range ranges[] = {
+        {0, 155, 1275784934}, // every step, added up outside the program
+        {10, 5, 0},
+        {0, 1, 40},
+    };
+    for (const Range& r : ranges)
+        EXPECT_EQ(sumCharLevelExp(r.from, r.to), r.sum) << r.from << "→" << r.to;
 }
 
 TEST(GameTables, SectSkillColumns)
 {
-    EXPECT_EQ(sectSkillExp(0), 16);
-    EXPECT_EQ(sectSkillExp(149), 3242400);
-    EXPECT_EQ(sectSkillExp(150), 6652022);
-    EXPECT_EQ(sectSkillExp(154), 7353406);
-    EXPECT_EQ(sectSkillExp(155), 11305620);
-    EXPECT_EQ(sectSkillExp(159), 12459518);
-    EXPECT_EQ(sectSkillMoney(0), 6);
-    EXPECT_EQ(sectSkillMoney(149), 1215900);
-    EXPECT_EQ(sectSkillMoney(150), 2494508);
-    EXPECT_EQ(sectSkillMoney(154), 2757527);
-    EXPECT_EQ(sectSkillMoney(155), 4239607);
-    EXPECT_EQ(sectSkillMoney(159), 4672319);
+    struct Step {
+        int n;
+        std::int32_t exp, money;
+    };
+    const Step steps[] = {
+        {0, 16, 6},
+        {149, 3242400, 1215900},
+        {150, 6652022, 2494508},
+        {154, 7353406, 2757527},
+        {155, 11305620, 4239607},
+        {159, 12459518, 4672319},
+    };
+    for (const Step& s : steps) {
+        EXPECT_EQ(sectSkillExp(s.n), s.exp) << s.n;
+        EXPECT_EQ(sectSkillMoney(s.n), s.money) << s.n;
+    }
+    // Both columns added up outside the program.
     std::int64_t exp = 0, money = 0;
     for (int n = 0; n < kSectSkillSteps; ++n) {
         exp += sectSkillExp(n);

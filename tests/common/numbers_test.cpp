@@ -50,30 +50,52 @@ TEST(ReadLeadingNumber, FollowsTheLeadingNumberRule)
 
 TEST(ReadWholeNumber, RoundsHalfToEvenAndSaturates)
 {
-    EXPECT_EQ(readWholeNumber("2.5"), 2);
-    EXPECT_EQ(readWholeNumber("3.5"), 4);
-    EXPECT_EQ(readWholeNumber("-2.5"), -2);
-    EXPECT_EQ(readWholeNumber("1e30"), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(readWholeNumber("-1e30"), std::numeric_limits<std::int64_t>::min());
-    EXPECT_EQ(readWholeNumber("1e999"), 0);
-    EXPECT_EQ(readWholeNumber(""), 0);
-    EXPECT_EQ(clampWhole(500, 0, 155), 155);
-    EXPECT_EQ(clampWhole(-1, 0, 155), 0);
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+    struct Case {
+        const char* text;
+        std::int64_t value;
+    };
+    const Case cases[] = {
+        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"1e30", kMax}, {"-1e30", kMin}, {"1e999", 0}, {"", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readWholeNumber(c.text), c.value) << c.text;
+
+    struct Clamp {
+        std::int64_t v, lo, hi, result;
+    };
+    const Clamp clamps[] = {{500, 0, 155, 155}, {-1, 0, 155, 0}};
+    for (const Clamp& c : clamps)
+        EXPECT_EQ(clampWhole(c.v, c.lo, c.hi), c.result) << c.v;
 }
 
 TEST(FormatNumber, PlainDecimalText)
 {
-    EXPECT_EQ(formatNumber(std::int64_t{0}), "0");
-    EXPECT_EQ(formatNumber(std::int64_t{-20236}), "-20236");
-    EXPECT_EQ(formatNumber(std::int64_t{9999999999}), "9999999999");
-    EXPECT_EQ(formatNumber(2.0), "2");
-    EXPECT_EQ(formatNumber(2.5), "2.5");
-    EXPECT_EQ(formatNumber(-0.25), "-0.25");
-    EXPECT_EQ(formatNumber(0.1 + 0.2), "0.3");
-    EXPECT_EQ(formatNumber(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(formatNumber(123456789012.0), "123456789012");
-    EXPECT_EQ(formatNumber(1e20), "1E+20");
-    EXPECT_EQ(formatNumber(0.0), "0");
+    struct Whole {
+        std::int64_t v;
+        const char* text;
+    };
+    const Whole wholes[] = {{0, "0"}, {-20236, "-20236"}, {9999999999, "9999999999"}};
+    for (const Whole& c : wholes)
+        EXPECT_EQ(formatNumber(c.v), c.text) << c.v;
+
+    struct Real {
+        double v;
+        const char* text;
+    };
+    const Real reals[] = {
+        {2.0, "2"},
+        {2.5, "2.5"},
+        {-0.25, "-0.25"},
+        {0.1 + 0.2, "0.3"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {123456789012.0, "123456789012"},
+        {1e20, "1E+20"},
+        {0.0, "0"},
+    };
+    for (const Real& c : reals)
+        EXPECT_EQ(formatNumber(c.v), c.text) << c.v;
 }
 
 TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheDecimalValue)

@@ -17,6 +17,8 @@
 #include "exam/ui/mini_lookup_window.h"
 #include "puzzles/ui/chest_quest_window.h"
 #include "puzzles/ui/poem_window.h"
+#include "reference/skills/ui/formation_window.h"
+#include "reference/skills/ui/skill_window.h"
 #include "reference/tables/ui/card_window.h"
 #include "reference/tables/ui/furniture_window.h"
 #include "reference/tables/ui/treasure_window.h"
@@ -57,6 +59,8 @@ void registerForms()
     f.registerForm(10, [] { return new AboutWindow; });
     f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
     f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
+    f.registerForm(15, [] { return new skills::ui::SkillWindow; });
+    f.registerForm(23, [] { return new skills::ui::FormationWindow; });
     f.registerForm(32, [] { return new tables::ui::CardWindow; });
     f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
     f.registerForm(3, [] { return new puzzles::ui::PoemWindow; });

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/controls.h"
+
 using app::ui::MainWindow;
 
 class MainWindowTest : public QObject {
@@ -23,8 +25,8 @@ class MainWindowTest : public QObject {
     QString oldDir;
     MainWindow* w = nullptr;
 
-    ui::DcButton* tab(int i) { return w->findChild<ui::DcButton*>(ui::controlName("Button0", i)); }
-    QWidget* panel(int i) { return w->findChild<QWidget*>(ui::controlName("Frame2", i)); }
+    ui::DcButton* tab(int i) { return test::control<ui::DcButton>(w, ui::controlName("Button0", i)); }
+    QWidget* panel(int i) { return test::control(w, ui::controlName("Frame2", i)); }
     void writeBank(const QByteArray& bytes)
     {
         QFile f("test.dat");
@@ -92,14 +94,14 @@ private slots:
         checkActive(3);
         tab(0)->press();
         checkActive(0);
-        QVERIFY(w->findChild<QWidget*>("Text1_0")->hasFocus());
+        QVERIFY(test::control(w, "Text1_0")->hasFocus());
         // Clicking the current tab changes nothing, not even the focus.
         tab(7)->press();
         checkActive(7);
-        w->findChild<QWidget*>("Text27")->setFocus();
+        test::control(w, "Text27")->setFocus();
         tab(7)->press();
         checkActive(7);
-        QCOMPARE(QApplication::focusWidget(), w->findChild<QWidget*>("Text27"));
+        QCOMPARE(QApplication::focusWidget(), test::control(w, "Text27"));
         QVERIFY(ui::BoxRecorder::take().isEmpty());
     }
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "support/controls.h"
 #include "support/main_window.h"
 
 class NpcFinderTest : public QObject {
@@ -34,8 +35,8 @@ private slots:
     {
         ui::BoxRecorder::start();
         m_main = test::openMainWindow(6);
-        m_box = m_main->findChild<QLineEdit*>("Text24");
-        m_list = m_main->findChild<QListWidget*>("List1");
+        m_box = test::control<QLineEdit>(m_main, "Text24");
+        m_list = test::control<QListWidget>(m_main, "List1");
         QVERIFY(m_box && m_list);
         QCOMPARE(m_box->parentWidget()->objectName(), QString("Frame9_5"));
     }
@@ -114,7 +115,7 @@ private slots:
     {
         m_box->setText("地府");
         QVERIFY(m_list->count() > 0);
-        auto* clear = m_main->findChild<ui::DcButton*>("Button21");
+        auto* clear = test::control<ui::DcButton>(m_main, "Button21");
         QVERIFY(clear);
         QCOMPARE(clear->text(), QString("清空"));
         QTest::mouseClick(clear, Qt::LeftButton);

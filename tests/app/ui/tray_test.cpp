@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 namespace {
 
 // Stand-in for the beast attribute window: its close brings the main window back.
@@ -28,7 +30,7 @@ class TrayTest : public QObject {
     app::ui::MainWindow* m_main = nullptr;
     ui::TrayService* m_tray = nullptr;
 
-    QAction* item(const char* name) const { return m_tray->menu()->findChild<QAction*>(QLatin1String(name)); }
+    QAction* item(const char* name) const { return test::control<QAction>(m_tray->menu(), QLatin1String(name)); }
 
     void minimiseToTray()
     {

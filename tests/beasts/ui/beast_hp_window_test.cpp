@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/controls.h"
+
 using beasts::ui::BeastHpWindow;
 
 class BeastHpWindowTest : public QObject {
@@ -22,13 +24,13 @@ private:
         w->show();
         return w;
     }
-    static QLabel* scene(QWidget* w, int i) { return w->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i)); }
+    static QLabel* scene(QWidget* w, int i) { return test::control<QLabel>(w, QStringLiteral("Label2_%1").arg(i)); }
     static QColor colour(QWidget* label) { return label->palette().color(QPalette::WindowText); }
     static QStringList lines(QWidget* w)
     {
         QStringList out;
         for (int k = 0; k < 7; ++k)
-            out << w->findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(k))->text();
+            out << test::control<QLineEdit>(w, QStringLiteral("Text2_%1").arg(k))->text();
         return out;
     }
     static void click(QWidget* w, int i) { QTest::mouseClick(scene(w, i), Qt::LeftButton); }
@@ -58,8 +60,8 @@ private slots:
         QCOMPARE(scene(w, 0)->text(), QStringLiteral("【 东海湾 】"));
         QCOMPARE(scene(w, 49)->text(), QString());
         QCOMPARE(lines(w).join(QString()), QString());
-        QVERIFY(w->findChild<QWidget*>(QStringLiteral("Line1_0")));
-        QVERIFY(w->findChild<QWidget*>(QStringLiteral("Line1_1")));
+        QVERIFY(test::control(w, QStringLiteral("Line1_0")));
+        QVERIFY(test::control(w, QStringLiteral("Line1_1")));
     }
 
     void selectionHighlight()

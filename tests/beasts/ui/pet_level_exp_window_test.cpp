@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class PetLevelExpWindowTest : public QObject {
     Q_OBJECT
 private:
     ui::FormWindow* m_w = nullptr;
-    QLineEdit* box(int i) { return m_w->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i)); }
+    QLineEdit* box(int i) { return test::control<QLineEdit>(m_w, QStringLiteral("Text1_%1").arg(i)); }
     QStringList boxes()
     {
         QStringList out;
@@ -20,7 +22,7 @@ private:
             out << box(i)->text();
         return out;
     }
-    ui::DcButton* button(int i) { return m_w->findChild<ui::DcButton*>(QStringLiteral("dcButton1_%1").arg(i)); }
+    ui::DcButton* button(int i) { return test::control<ui::DcButton>(m_w, QStringLiteral("dcButton1_%1").arg(i)); }
 
 private slots:
     void init()

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 namespace {
 // Stands in for the beast-HP window: on close it returns to the shop while the shop is open.
 class BeastHpStandIn : public ui::FormWindow {
@@ -32,9 +34,12 @@ class BeastShopWindowTest : public QObject {
 
     QWidget* m_shop = nullptr;
 
-    QLineEdit* field(const QString& name) { return m_shop->findChild<QLineEdit*>(name); }
+    QLineEdit* field(const QString& name) { return test::control<QLineEdit>(m_shop, name); }
     QLineEdit* budget(int i) { return field(QStringLiteral("Text4_%1").arg(i)); }
-    void click(int i) { m_shop->findChild<ui::DcButton*>(QStringLiteral("dcButton1_%1").arg(i))->QAbstractButton::click(); }
+    void click(int i)
+    {
+        test::control<ui::DcButton>(m_shop, QStringLiteral("dcButton1_%1").arg(i))->QAbstractButton::click();
+    }
     QStringList figures()
     {
         QStringList out;
@@ -232,7 +237,7 @@ private slots:
             QVERIFY2(budget(i)->fontMetrics().horizontalAdvance(budget(i)->text()) <= budget(i)->width() - 6,
                      qPrintable(budget(i)->text()));
         // The words after each field end short of the frame's border.
-        QWidget* frame = m_shop->findChild<QWidget*>("Frame1");
+        QWidget* frame = test::control(m_shop, "Frame1");
         for (QLabel* l : frame->findChildren<QLabel*>()) {
             const int right = l->x() + l->fontMetrics().horizontalAdvance(l->text());
             QVERIFY2(right <= frame->width() - 3, qPrintable(l->text()));

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class ForgingSwornFramesTest : public QObject {
     Q_OBJECT
 
@@ -20,12 +22,12 @@ class ForgingSwornFramesTest : public QObject {
     {
         QStringList out;
         for (int i = 0; i < 4; ++i)
-            out << m_main->findChild<QLabel*>(QStringLiteral("Label16_%1").arg(i))->text();
+            out << test::control<QLabel>(m_main, QStringLiteral("Label16_%1").arg(i))->text();
         return out;
     }
-    QLineEdit* text38(int i) { return m_main->findChild<QLineEdit*>(QStringLiteral("Text38_%1").arg(i)); }
-    QComboBox* combo9(int i) { return m_main->findChild<QComboBox*>(QStringLiteral("Combo9_%1").arg(i)); }
-    void preview() { m_main->findChild<ui::DcButton*>("dcButton17")->QAbstractButton::click(); }
+    QLineEdit* text38(int i) { return test::control<QLineEdit>(m_main, QStringLiteral("Text38_%1").arg(i)); }
+    QComboBox* combo9(int i) { return test::control<QComboBox>(m_main, QStringLiteral("Combo9_%1").arg(i)); }
+    void preview() { test::control<ui::DcButton>(m_main, "dcButton17")->QAbstractButton::click(); }
 
 private slots:
     void initTestCase() { app::ui::registerForms(); }
@@ -43,7 +45,7 @@ private slots:
 
     void forgingIsEmptyBeforeAPick()
     {
-        auto* combo = m_main->findChild<QComboBox*>("Combo4");
+        auto* combo = test::control<QComboBox>(m_main, "Combo4");
         QCOMPARE(combo->count(), 15);
         QCOMPARE(combo->itemText(0), QStringLiteral("10"));
         QCOMPARE(combo->itemText(14), QStringLiteral("150"));
@@ -63,14 +65,14 @@ private slots:
     void forgingFollowsThePick()
     {
         QFETCH(QString, level);
-        QVERIFY(ui::pickEntry(m_main->findChild<QComboBox*>("Combo4"), level));
+        QVERIFY(ui::pickEntry(test::control<QComboBox>(m_main, "Combo4"), level));
         QTEST(forgeValues(), "values");
     }
 
     void attributeListWaitsForItsWindow()
     {
         m_main->show();
-        auto* button = m_main->findChild<ui::DcButton*>("Button16_0");
+        auto* button = test::control<ui::DcButton>(m_main, "Button16_0");
         QCOMPARE(button->text(), QStringLiteral("属性列表"));
         button->QAbstractButton::click(); // its window is not part of the program yet: nothing happens
         QVERIFY(m_main->isVisible());

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class GemWindowTest : public QObject {
     Q_OBJECT
 
@@ -18,11 +20,11 @@ class GemWindowTest : public QObject {
     {
         QStringList out;
         for (int i = 0; i < 6; ++i)
-            out << w->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text();
+            out << test::control<QLabel>(w, QStringLiteral("Label2_%1").arg(i))->text();
         return out;
     }
-    QLineEdit* price(QWidget* w) { return w->findChild<QLineEdit*>("Text1"); }
-    QComboBox* level(QWidget* w) { return w->findChild<QComboBox*>("Combo1"); }
+    QLineEdit* price(QWidget* w) { return test::control<QLineEdit>(w, "Text1"); }
+    QComboBox* level(QWidget* w) { return test::control<QComboBox>(w, "Combo1"); }
 
 private slots:
     void initTestCase() { app::ui::registerForms(); }
@@ -100,7 +102,7 @@ private slots:
         QWidget* main = ui::forms().form(1);
         main->show();
         static_cast<app::ui::MainWindow*>(main)->tabClick(6); // the 其它 panel
-        auto* launcher = main->findChild<ui::DcButton*>("Button16_1");
+        auto* launcher = test::control<ui::DcButton>(main, "Button16_1");
         QVERIFY(launcher);
         QCOMPARE(launcher->text(), QStringLiteral("宝石计算"));
         bool wasModal = false;

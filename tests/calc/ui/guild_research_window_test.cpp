@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class GuildResearchWindowTest : public QObject {
     Q_OBJECT
 
-    QLineEdit* field(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name); }
-    void click(QWidget* w, const char* name) { QTest::mouseClick(w->findChild<QWidget*>(name), Qt::LeftButton); }
+    QLineEdit* field(QWidget* w, const char* name) { return test::control<QLineEdit>(w, name); }
+    void click(QWidget* w, const char* name) { QTest::mouseClick(test::control(w, name), Qt::LeftButton); }
     void fill(QWidget* w, const char* c, const char* t, const char* e, const char* n)
     {
         field(w, "Text1_0")->setText(c);
@@ -124,7 +126,7 @@ private slots:
         QWidget* main = ui::forms().form(1);
         main->show();
         static_cast<app::ui::MainWindow*>(main)->tabClick(1); // the 帮派 panel
-        auto* launcher = main->findChild<ui::DcButton*>("dcButton18");
+        auto* launcher = test::control<ui::DcButton>(main, "dcButton18");
         QVERIFY(launcher);
         QCOMPARE(launcher->text(), QStringLiteral("技能研究经验"));
         bool wasModal = false;

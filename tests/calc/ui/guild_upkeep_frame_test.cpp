@@ -10,14 +10,16 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class GuildUpkeepFrameTest : public QObject {
     Q_OBJECT
 
     QWidget* m_main = nullptr;
 
-    QComboBox* picker(int i) { return m_main->findChild<QComboBox*>(QStringLiteral("Combo7_%1").arg(i)); }
-    QString result(int i) { return m_main->findChild<QLineEdit*>(QStringLiteral("Text28_%1").arg(i))->text(); }
-    QString tooltip(int i) { return m_main->findChild<QLabel*>(QStringLiteral("Label17_%1").arg(i))->toolTip(); }
+    QComboBox* picker(int i) { return test::control<QComboBox>(m_main, QStringLiteral("Combo7_%1").arg(i)); }
+    QString result(int i) { return test::control<QLineEdit>(m_main, QStringLiteral("Text28_%1").arg(i))->text(); }
+    QString tooltip(int i) { return test::control<QLabel>(m_main, QStringLiteral("Label17_%1").arg(i))->toolTip(); }
     QStringList entries(int i)
     {
         QStringList out;
@@ -57,7 +59,7 @@ private slots:
         QCOMPARE(tooltip(0), QString());
         QCOMPARE(tooltip(1), QStringLiteral("0个书院,每小时正常维护时辅助技能可增加2000点经验."));
         QCOMPARE(tooltip(4), QStringLiteral("0个厢房,可容纳帮众上限为40人."));
-        QCOMPARE(m_main->findChild<QLabel*>("Label17_5")->text(), QStringLiteral("仓库:"));
+        QCOMPARE(test::control<QLabel>(m_main, "Label17_5")->text(), QStringLiteral("仓库:"));
     }
 
     void levelsWithoutBuildings_data()

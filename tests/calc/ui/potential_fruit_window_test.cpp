@@ -7,13 +7,18 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "support/controls.h"
+
 class PotentialFruitWindowTest : public QObject {
     Q_OBJECT
 
     QWidget* m_form = nullptr;
 
-    QLineEdit* text(int i) const { return m_form->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i)); }
-    void click(int i) { QTest::mouseClick(m_form->findChild<QWidget*>(QStringLiteral("dcButton1_%1").arg(i)), Qt::LeftButton); }
+    QLineEdit* text(int i) const { return test::control<QLineEdit>(m_form, QStringLiteral("Text1_%1").arg(i)); }
+    void click(int i)
+    {
+        QTest::mouseClick(test::control(m_form, QStringLiteral("dcButton1_%1").arg(i)), Qt::LeftButton);
+    }
 
 private slots:
     void init()
@@ -88,7 +93,7 @@ private slots:
         QTest::keyClick(text(0), Qt::Key_Return);
         QCOMPARE(m_form->focusWidget(), text(1));
         QTest::keyClick(text(1), Qt::Key_Return);
-        QCOMPARE(m_form->focusWidget(), m_form->findChild<QWidget*>("dcButton1_0"));
+        QCOMPARE(m_form->focusWidget(), test::control(m_form, "dcButton1_0"));
     }
 };
 

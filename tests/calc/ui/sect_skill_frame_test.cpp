@@ -216,7 +216,7 @@ private slots:
             QVERIFY(detail);
             seen = detail->isVisible() && detail->isModal();
             QCOMPARE(detail->windowTitle(), QStringLiteral("门派技能详细计算"));
-            QTest::mouseClick(detail->findChild<QWidget*>("Button1_2"), Qt::LeftButton); // 关闭
+            QTest::mouseClick(test::control(detail, "Button1_2"), Qt::LeftButton); // 关闭
         });
         click("Button3_8");
         QVERIFY(seen);

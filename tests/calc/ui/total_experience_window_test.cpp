@@ -190,10 +190,10 @@ private slots:
                 QWidget* fruit = ::ui::forms().loaded(7);
                 QVERIFY(fruit && fruit->isVisible() && fruit->isModal());
                 steps << "form7";
-                fruit->findChild<QLineEdit*>("Text1_0")->setText("5");
-                fruit->findChild<QLineEdit*>("Text1_1")->setText("10");
-                QTest::mouseClick(fruit->findChild<QWidget*>("dcButton1_0"), Qt::LeftButton);
-                QCOMPARE(fruit->findChild<QLineEdit*>("Text1_2")->text(), QStringLiteral("5525"));
+                test::control<QLineEdit>(fruit, "Text1_0")->setText("5");
+                test::control<QLineEdit>(fruit, "Text1_1")->setText("10");
+                QTest::mouseClick(test::control(fruit, "dcButton1_0"), Qt::LeftButton);
+                QCOMPARE(test::control<QLineEdit>(fruit, "Text1_2")->text(), QStringLiteral("5525"));
                 fruit->close();
             });
             click("dcButton2"); // returns when the fruit window has closed
@@ -203,7 +203,7 @@ private slots:
             QCOMPARE(box("Text6")->text(), QStringLiteral("93664"));
             m_form->close();
         });
-        QTest::mouseClick(main->findChild<QWidget*>("Button2_3"), Qt::LeftButton);
+        QTest::mouseClick(test::control(main, "Button2_3"), Qt::LeftButton);
         steps << "back in main";
         QCOMPARE(steps, (QStringList{"form25", "form7", "back in form25", "back in main"}));
         QVERIFY(!::ui::forms().isLoaded(25));
@@ -217,7 +217,7 @@ private slots:
             level = box("Text1")->text() + "/" + box("Text6")->text();
             m_form->close();
         });
-        QTest::mouseClick(main->findChild<QWidget*>("Button2_3"), Qt::LeftButton);
+        QTest::mouseClick(test::control(main, "Button2_3"), Qt::LeftButton);
         QCOMPARE(level, QStringLiteral("0/0"));
     }
 };
