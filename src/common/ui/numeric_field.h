@@ -22,6 +22,10 @@ public:
     // Enter is discarded without moving on (the colour-code field of the hot-key sender).
     void setEnterMovesFocus(bool on) { m_enterMoves = on; }
     void setTabStop(bool on);
+    // A handler giving the field the focus selects its text as receiving the focus does,
+    // also when the field had the focus already (then no focus event comes).
+    void setFocus();
+    void setFocus(Qt::FocusReason reason);
     std::u32string_view allowed() const { return m_allowed; }
 
     // The text as UTF-8 and whether the box is empty, for the calculators.
@@ -33,6 +37,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void dropEvent(QDropEvent* e) override;
