@@ -14,9 +14,15 @@
 #include "calc/ui/potential_fruit_window.h"
 #include "calc/ui/sect_skill_window.h"
 #include "calc/ui/total_experience_window.h"
+#include "clock/ui/clock_window.h"
+#include "clock/ui/compact_clock_window.h"
+#include "clock/ui/hotkey_window.h"
+#include "clock/ui/time_setting_window.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 #include "exam/ui/mini_lookup_window.h"
+#include "puzzles/ui/chest_quest_window.h"
+#include "puzzles/ui/poem_window.h"
 #include "reference/skills/ui/formation_window.h"
 #include "reference/skills/ui/skill_window.h"
 #include "reference/tables/ui/card_window.h"
@@ -64,6 +70,11 @@ void registerForms()
     f.registerForm(30, [] { return new beasts::ui::CostTallyWindow; });
     f.registerForm(34, [] { return new beasts::ui::RaisingPlanWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
+    f.registerForm(20, [] { return new tradeclock::ui::ClockWindow; });
+    f.registerForm(12, [] { return new tradeclock::ui::CompactClockWindow; });
+    f.registerForm(21, [] { return new tradeclock::ui::TimeSettingWindow; });
+    f.registerForm(22, [] { return new tradeclock::ui::ClockHelpWindow; });
+    f.registerForm(16, [] { return new tradeclock::ui::HotkeyWindow; });
     f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
     f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
     f.registerForm(15, [] { return new skills::ui::SkillWindow; });
@@ -74,6 +85,9 @@ void registerForms()
     f.registerForm(6, [] { return new tables::ui::RankWindow; });
     f.registerForm(17, [] { return new tables::ui::EquipmentWindow; });
     f.registerForm(33, [] { return new tables::ui::ForgeWindow; });
+    f.registerForm(3, [] { return new puzzles::ui::PoemWindow; });
+    f.registerForm(14, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Tall); });
+    f.registerForm(27, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Wide); });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

@@ -131,6 +131,18 @@ bool questionBox(QWidget* parent, const QString& text, const QString& title)
     return runBox(box, parent) == QMessageBox::Yes;
 }
 
+bool confirmBox(QWidget* parent, const QString& text, const QString& title)
+{
+    if (recorder().active) {
+        recorder().boxes.append({RecordedBox::Question, BoxIcon::Question, title, text});
+        return recorder().questions.isEmpty() ? true : recorder().questions.dequeue();
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    return box.exec() == QMessageBox::Ok;
+}
+
 std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
                                 const QString& defaultText)
 {

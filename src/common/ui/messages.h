@@ -22,6 +22,8 @@ void warnIfAny(QWidget* parent, std::string_view warning, const QString& title =
 void messageBox(QWidget* parent, const QString& text, const QString& title, BoxIcon icon = BoxIcon::None);
 // Yes/No question; true for Yes.
 bool questionBox(QWidget* parent, const QString& text, const QString& title);
+// OK/Cancel question with the question icon; true for OK.
+bool confirmBox(QWidget* parent, const QString& text, const QString& title);
 // A prompt with a text field; nullopt when cancelled.
 std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
                                 const QString& defaultText = {});

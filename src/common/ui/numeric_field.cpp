@@ -76,6 +76,8 @@ void NumericField::keyPressEvent(QKeyEvent* e)
 void NumericField::focusInEvent(QFocusEvent* e)
 {
     QLineEdit::focusInEvent(e);
+    if (!m_selectOnFocus)
+        return;
     selectAll();
     m_selectOnRelease = e->reason() == Qt::MouseFocusReason;
 }

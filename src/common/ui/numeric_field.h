@@ -21,6 +21,8 @@ public:
     NumericField* asResult();
     // Enter is discarded without moving on (the colour-code field of the hot-key sender).
     void setEnterMovesFocus(bool on) { m_enterMoves = on; }
+    // Whether receiving the focus selects the whole text (it does unless told otherwise).
+    void setSelectOnFocus(bool on) { m_selectOnFocus = on; }
     void setTabStop(bool on);
     // A handler giving the field the focus selects its text as receiving the focus does,
     // also when the field had the focus already (then no focus event comes).
@@ -48,6 +50,7 @@ private:
     void cleanAfterEdit(const QString& text);
     std::u32string m_allowed;
     bool m_enterMoves = true;
+    bool m_selectOnFocus = true;
     bool m_selectOnRelease = false;
 };
 
