@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and its tests need (only those missing).
+# Installs the Debian packages the build, the program and its tests need (only those missing),
+# and any named on the command line.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -9,6 +10,7 @@ packages=(
   fonts-wqy-microhei
   xvfb xauth openbox trayer xdotool x11-utils
 )
+packages+=("$@") # more for one script (scripts/fuzz.sh asks for clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,13 +14,15 @@ BornBabyResult bornBabyTest(const BornBabyInputs& in)
         }
     const std::int64_t g = *in[0];
     const std::int64_t p = *in[6];
+    // The level is checked first: the attribute bounds and the sum are then small.
     bool valid = g >= 0 && g <= 160 && p >= 0 && p <= 5 * g;
     std::int64_t total = p;
-    for (std::size_t i = 1; i <= 5; ++i) {
+    for (std::size_t i = 1; i <= 5 && valid; ++i) {
         const std::int64_t a = *in[i];
         if (a < g + 10 || a > 6 * g + 60)
             valid = false;
-        total += a;
+        else
+            total += a;
     }
     if (!valid) {
         r.warning = std::string(kMsgBornBabyWrong);

@@ -1,6 +1,8 @@
 #include "beasts/pet_catalogue.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace beasts {
 
@@ -39,24 +41,35 @@ std::int32_t certificationFee(std::string_view carryLevel)
 
 std::array<int, 5> newScaleGrowthValues(int growth)
 {
+    // A growth is never below 0; 102 % of the largest int stops at the largest int.
+    const std::int64_t g = std::max(growth, 0);
     std::array<int, 5> v{};
     for (int k = 0; k < 5; ++k)
-        v[static_cast<std::size_t>(k)] = growth * (98 + k) / 100;
+        v[static_cast<std::size_t>(k)] = static_cast<int>(std::min<std::int64_t>(
+            g * (98 + k) / 100, std::numeric_limits<int>::max()));
     return v;
 }
 
 int toOldScaleThousandths(int newScale)
 {
     // newScale / 0.3344 to the nearest thousandth: v·10000/3344, rounded (never a tie).
-    return (newScale * 20000 + 3344) / (2 * 3344);
+    const std::int64_t v = std::max(newScale, 0);
+    return static_cast<int>(std::min<std::int64_t>((v * 20000 + 3344) / (2 * 3344), std::numeric_limits<int>::max()));
 }
 
 std::string growthText(const std::array<int, 5>& t)
 {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "[%d.%03d] [%d.%03d][%d.%03d] [%d.%03d][%d.%03d]", t[0] / 1000, t[0] % 1000,
-                  t[1] / 1000, t[1] % 1000, t[2] / 1000, t[2] % 1000, t[3] / 1000, t[3] % 1000, t[4] / 1000,
-                  t[4] % 1000);
+    // Each value as units and thousandths, the sign in front of both.
+    std::array<std::array<char, 24>, 5> parts{};
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const std::int64_t v = t[k];
+        const std::int64_t a = v < 0 ? -v : v;
+        std::snprintf(parts[k].data(), parts[k].size(), "%s%lld.%03lld", v < 0 ? "-" : "",
+                      static_cast<long long>(a / 1000), static_cast<long long>(a % 1000));
+    }
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "[%s] [%s][%s] [%s][%s]", parts[0].data(), parts[1].data(), parts[2].data(),
+                  parts[3].data(), parts[4].data());
     return buf;
 }
 

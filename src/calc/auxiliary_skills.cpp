@@ -2,6 +2,8 @@
 
 #include "common/game_tables.h"
 
+#include <algorithm>
+
 namespace calc {
 
 AuxiliarySkillResult auxiliarySkillCost(LearningWay way, LevelInput from, LevelInput to)
@@ -12,8 +14,9 @@ AuxiliarySkillResult auxiliarySkillCost(LearningWay way, LevelInput from, LevelI
         r.writesHeld = true;
         return r;
     }
-    const std::int64_t c = *from;
-    const std::int64_t t = *to;
+    // A level below 0 is level 0.
+    const std::int64_t c = std::max<std::int64_t>(*from, 0);
+    const std::int64_t t = std::max<std::int64_t>(*to, 0);
     if (way == LearningWay::Guild) {
         r.writesHeld = true;
         if (c > kMaxGuildAuxiliaryLevel || t > kMaxGuildAuxiliaryLevel) {
@@ -21,7 +24,7 @@ AuxiliarySkillResult auxiliarySkillCost(LearningWay way, LevelInput from, LevelI
         } else if (c > t) {
             r.warning = kMsgAuxLevelOrder;
         } else if (c < t) {
-            for (int n = static_cast<int>(std::max<std::int64_t>(c, 0)); n < t; ++n) {
+            for (int n = static_cast<int>(c); n < t; ++n) {
                 r.experience += common::sectSkillExp(n);
                 r.money += (common::sectSkillMoney(n) + 1) / 2; // half, rounded up
                 r.points += n + 1;
@@ -34,7 +37,7 @@ AuxiliarySkillResult auxiliarySkillCost(LearningWay way, LevelInput from, LevelI
         } else if (c > t) {
             r.warning = kMsgAuxLevelOrder;
         } else if (c < t) {
-            for (int n = static_cast<int>(std::max<std::int64_t>(c, 0)); n < t; ++n) {
+            for (int n = static_cast<int>(c); n < t; ++n) {
                 const std::int64_t reached = n + 1;
                 const std::int64_t cube = reached * reached * reached;
                 r.experience += cube + 2000;

@@ -84,11 +84,11 @@ std::string_view budgetFieldWarning(int index, std::string_view text, std::strin
     }
 }
 
-int chargedDays(std::int64_t hours)
+std::int64_t chargedDays(std::int64_t hours)
 {
     if (hours <= 0)
         return 1;
-    return static_cast<int>((hours + 23) / 24);
+    return hours / 24 + (hours % 24 != 0 ? 1 : 0);
 }
 
 BudgetResult shopBudget(const std::array<std::string_view, 7>& fields)

@@ -34,7 +34,7 @@ std::string_view budgetFieldWarning(int index, std::string_view text, std::strin
 struct BudgetResult {
     std::string warning;                                  // empty when computed
     std::array<std::string, 4> figures{"0", "0", "0", "0"}; // base fund, income, upkeep, profit
-    int days = 0;                                         // days charged (0 when refused)
+    std::int64_t days = 0;                                       // days charged (0 when refused)
 };
 
 // fields[0] = commerce index I, fields[1..6] = T, O, H, P, R, X as the boxes hold them.
@@ -43,6 +43,6 @@ struct BudgetResult {
 BudgetResult shopBudget(const std::array<std::string_view, 7>& fields);
 
 // Days charged for H hours: a begun day counts as a whole one, and 0 hours as one day.
-int chargedDays(std::int64_t hours);
+std::int64_t chargedDays(std::int64_t hours);
 
 } // namespace calc

@@ -4,9 +4,36 @@
 #include "common/numbers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace calc {
+
+namespace {
+
+// Whether an answer is a number: blank (as after Cancel, read as 0), or after any blanks
+// a sign or point then a digit, or an &H/&O integer.
+bool startsWithNumber(std::string_view text)
+{
+    std::string s;
+    for (const char c : text)
+        if (c != ' ' && c != '\t' && c != '\n')
+            s.push_back(c);
+    if (s.empty())
+        return true;
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    if (s[i] == '&')
+        return s.size() > 2 && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o') &&
+               (digit(s[2]) || ((s[1] == 'H' || s[1] == 'h') && std::isxdigit(static_cast<unsigned char>(s[2]))));
+    if (s[i] == '+' || s[i] == '-')
+        ++i;
+    if (i < s.size() && s[i] == '.')
+        ++i;
+    return i < s.size() && digit(s[i]);
+}
+
+} // namespace
 
 CultivationCost cultivationCost(std::optional<std::int64_t> current, std::optional<std::int64_t> held,
                                 std::optional<std::int64_t> target, int price)
@@ -34,7 +61,7 @@ CultivationCost cultivationCost(std::optional<std::int64_t> current, std::option
         w = 0;
     r.held = w;
     r.experience = steps - w;
-    r.money = r.experience / 10 * price;
+    r.money = r.experience / 10 * std::max(price, 0);
     r.contribution = 150 * b;
     r.resources = r.experience / 10 * 5;
     r.minCharLevel = 5 * b + 20;
@@ -45,7 +72,7 @@ std::int64_t cultivationStepMoney(int level, int price)
 {
     if (level < 1 || level > kMaxCultivationLevel)
         return 0;
-    return std::int64_t{common::CultivationExpTable[static_cast<std::size_t>(level - 1)]} / 10 * price;
+    return std::int64_t{common::CultivationExpTable[static_cast<std::size_t>(level - 1)]} / 10 * std::max(price, 0);
 }
 
 void CultivationSteps::showStep()
@@ -87,7 +114,7 @@ std::string CultivationSteps::enterLevel(std::string_view answer, bool freeSteps
     if (!canEnterLevel())
         return {};
     const common::ReadNumber n = common::readLeadingNumber(answer);
-    if (!n.valid || !std::isfinite(n.value))
+    if (!n.valid || !std::isfinite(n.value) || !startsWithNumber(answer))
         return std::string(kMsgCultivationAnswer);
     const std::int64_t v = common::roundHalfEven(n.value);
     if (v < 0 || v > kMaxCultivationLevel)

@@ -16,6 +16,8 @@ const std::array<DemonSealMap, kDemonSealMaps> DemonSealTierTable = {{
 
 int demonSealTier(const DemonSealMap& map, std::int64_t level)
 {
+    // Every map pays tier 1 at levels 0 and 155 already, so the levels beyond change nothing.
+    level = std::clamp<std::int64_t>(level, 0, 155);
     std::int64_t d = 0;
     if (level < map.peakFrom)
         d = map.peakFrom - level;

@@ -3,6 +3,8 @@
 #include "common/game_tables.h"
 #include "common/numbers.h"
 
+#include <algorithm>
+
 namespace calc {
 
 std::string formatWanYi(std::int64_t v, std::string_view prefix, std::string_view unit,
@@ -29,7 +31,7 @@ LevelToExpResult levelToExperience(LevelInput from, LevelInput to)
     else if (*from > kMaxCharLevel || *to > kMaxCharLevel)
         r.warning = kMsgCharLevelCap;
     else if (*from < *to)
-        r.amount = common::sumCharLevelExp(static_cast<int>(*from), static_cast<int>(*to));
+        r.amount = common::sumCharLevelExp(static_cast<int>(std::max<std::int64_t>(*from, 0)), static_cast<int>(*to));
     r.tooltip = formatWanYi(r.amount, "是", "点经验");
     return r;
 }

@@ -1,5 +1,7 @@
 #include "calc/gems.h"
 
+#include "common/numbers.h"
+
 #include <algorithm>
 
 namespace calc {
@@ -10,8 +12,10 @@ GemCosts gemCosts(int level, std::int64_t price)
     GemCosts c;
     c.mergeGems = std::int64_t{1} << (n - 1);
     c.forgeGems = 2 * c.mergeGems - 1;
-    c.mergeCost = c.mergeGems * price;
-    c.forgeCost = c.forgeGems * price;
+    // A price is never below 0; one beyond what a box holds saturates.
+    const std::int64_t p = std::max<std::int64_t>(price, 0);
+    c.mergeCost = common::saturatingMul(c.mergeGems, p);
+    c.forgeCost = common::saturatingMul(c.forgeGems, p);
     return c;
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/game_tables.h"
 
+#include <algorithm>
+
 namespace calc {
 
 GuildResearchResult guildResearch(std::optional<std::int64_t> current, std::optional<std::int64_t> target,
@@ -12,7 +14,10 @@ GuildResearchResult guildResearch(std::optional<std::int64_t> current, std::opti
         r.warning = kMsgResearchEmpty;
         return r;
     }
-    const std::int64_t c = *current, t = *target, e = *gathered, n = *academies;
+    const std::int64_t c = *current, t = *target;
+    // Nothing gathered yet and no academy are the least there can be.
+    const std::int64_t e = std::max<std::int64_t>(*gathered, 0);
+    const std::int64_t n = std::max<std::int64_t>(*academies, 0);
     if (c < 10 || c > 149)
         r.warning = kMsgResearchLevelRange;
     else if (c > t)

@@ -15,8 +15,8 @@ inline constexpr int kGuildResearchSteps = 150; // research levels 0..150
 // Research experience of the step from level k to k + 1.
 constexpr std::int32_t guildResearchStep(int k)
 {
-    if (k < 10)
-        return 0;
+    if (k < 10 || k >= kGuildResearchSteps)
+        return 0; // no step below level 10 or beyond the last level
     const std::int32_t base = 16 * k * k + 32 * k + 1016;
     return k < 100 ? base : 3 * base - 2000;
 }

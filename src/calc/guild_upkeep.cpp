@@ -62,6 +62,7 @@ GuildUpkeep guildUpkeep(int level, const BuildingCounts& counts)
     for (std::size_t k = 0; k < n.size(); ++k)
         n[k] = clampCount(counts[k]);
 
+    level = std::clamp(level, 0, kMaxGuildLevel);
     u.hourly = std::int64_t{level} * 10000 + 15200;
     for (int k = 1; k <= kGuildBuildingKinds; ++k)
         u.hourly += buildingUpkeep(k, n[static_cast<std::size_t>(k - 1)]);

@@ -14,7 +14,7 @@ inline constexpr int kMaxGuildLevel = 5;
 using BuildingCounts = std::array<int, kGuildBuildingKinds>;
 
 // The highest building count of one kind a guild of this level can have.
-constexpr int maxBuildingsPerKind(int level) { return 4 * level; }
+constexpr int maxBuildingsPerKind(int level) { return 4 * (level < 0 ? 0 : level > kMaxGuildLevel ? kMaxGuildLevel : level); }
 
 // Upkeep of the first `count` buildings of a kind (1..6), each rounded after its factor.
 std::int64_t buildingUpkeep(int kind, int count);

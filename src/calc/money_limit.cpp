@@ -1,5 +1,7 @@
 #include "calc/money_limit.h"
 
+#include <algorithm>
+
 namespace calc {
 
 MoneyLimitResult moneyLimit(LevelInput level)
@@ -12,7 +14,7 @@ MoneyLimitResult moneyLimit(LevelInput level)
     } else if (*level >= 100) {
         r.limit = kMoneyLimitFlat;
     } else {
-        const std::int64_t l = *level;
+        const std::int64_t l = std::max<std::int64_t>(*level, 0); // below 0: the level-0 limit
         r.limit = 2000 * l * l + kMoneyLimitAtLevelZero;
     }
     return r;

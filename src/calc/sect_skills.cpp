@@ -31,11 +31,12 @@ SectSkillFrameResult sectSkillFrame(LevelInput from, LevelInput to, int skills)
     if (*from > *to) {
         r.warning = kMsgLevelOrder;
     } else {
+        const int n = std::clamp(skills, 0, kSectSkillCount);
         const SectSkillCost one = sectSkillRangeCost(*from, *to);
-        r.experience = skills * one.experience;
-        r.money = skills * one.money;
+        r.experience = n * one.experience;
+        r.money = n * one.money;
         r.showCount = true;
-        r.countCaption = "(X" + std::to_string(skills) + "项)";
+        r.countCaption = "(X" + std::to_string(n) + "项)";
     }
     r.writeTooltips = true;
     r.experienceTooltip = formatWanYi(r.experience, "", "点经验");

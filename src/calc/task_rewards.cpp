@@ -1,5 +1,7 @@
 #include "calc/task_rewards.h"
 
+#include <algorithm>
+
 namespace calc {
 
 GuildTaskReward guildTaskReward(TaskInput level)
@@ -18,6 +20,9 @@ GuildTaskReward guildTaskReward(TaskInput level)
 
 std::int64_t ringExperience(std::int64_t level, std::int64_t ring)
 {
+    // Levels 0..155 and rings 1..300 are all there are.
+    level = std::clamp<std::int64_t>(level, 0, 155);
+    ring = std::clamp<std::int64_t>(ring, 1, 300);
     const std::int64_t base = 20 * level + 150;
     const std::int64_t q = (ring - 1) / 10;
     return (ring - 9 * q + 1) * base;

@@ -26,10 +26,15 @@ extern const std::array<std::int16_t, kNpcSkillSteps> NpcSkillPopularityTable;
 // Upkeep figure of a guild's i-th building of one kind; element 0 is 0.
 extern const std::array<std::int16_t, kGuildBuildingSlots> GuildBuildingUpkeepTable;
 
-inline std::int32_t sectSkillExp(int step) { return SectSkillCostTable[static_cast<std::size_t>(step)]; }
+// Outside steps 0..159 there is no cost: 0.
+inline std::int32_t sectSkillExp(int step)
+{
+    return step < 0 || step >= kSectSkillSteps ? 0 : SectSkillCostTable[static_cast<std::size_t>(step)];
+}
 inline std::int32_t sectSkillMoney(int step)
 {
-    return SectSkillCostTable[static_cast<std::size_t>(kSectSkillSteps + step)];
+    return step < 0 || step >= kSectSkillSteps ? 0
+                                               : SectSkillCostTable[static_cast<std::size_t>(kSectSkillSteps + step)];
 }
 
 // Sum of elements [from, to) of a table, clamped to its bounds; 0 when from >= to.

@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -143,6 +144,23 @@ std::int64_t clampWhole(std::int64_t v, std::int64_t lo, std::int64_t hi)
     return v < lo ? lo : (v > hi ? hi : v);
 }
 
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r = 0;
+    if (__builtin_add_overflow(a, b, &r))
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return r;
+}
+
+std::int64_t saturatingMul(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r = 0;
+    if (__builtin_mul_overflow(a, b, &r))
+        return (a < 0) != (b < 0) ? std::numeric_limits<std::int64_t>::min()
+                                  : std::numeric_limits<std::int64_t>::max();
+    return r;
+}
+
 std::string formatNumber(std::int64_t v) { return std::to_string(v); }
 
 namespace {
@@ -217,8 +235,9 @@ std::string formatNumber(double v)
 
 std::string formatFixed(double v, int decimals)
 {
-    if (decimals < 0)
-        decimals = 0;
+    // Past 340 decimals every double shows all its digits: more only adds zeros.
+    constexpr int kMostDecimals = 340;
+    decimals = std::clamp(decimals, 0, kMostDecimals);
     if (!std::isfinite(v))
         v = 0.0;
     Decimal d = toDecimal(v);

@@ -30,6 +30,10 @@ std::int64_t readWholeNumber(std::string_view text);
 // A whole number clamped to [lo, hi].
 std::int64_t clampWhole(std::int64_t v, std::int64_t lo, std::int64_t hi);
 
+// Sum and product that stop at the bounds of the 64-bit range instead of wrapping.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b);
+std::int64_t saturatingMul(std::int64_t a, std::int64_t b);
+
 // Plain decimal text: up to 15 significant digits, no grouping, no trailing ".0",
 // a leading "-" for negatives. Whole values print without a point.
 std::string formatNumber(double v);

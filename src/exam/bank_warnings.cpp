@@ -6,6 +6,8 @@ namespace exam {
 
 std::vector<std::string> bankLoadWarnings(const BankLoadResult& r)
 {
+    if (r.tooLarge)
+        return {"科举题库文件太大，无法读取！"};
     if (!r.readable)
         return {"无法读取科举题库文件！"};
     if (r.badLines.empty())

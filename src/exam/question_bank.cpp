@@ -1,10 +1,17 @@
 #include "exam/question_bank.h"
 
-#include <cerrno>
-#include <fstream>
-#include <iconv.h>
-#include <iterator>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <limits>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <utility>
 
 namespace exam {
 
@@ -100,69 +107,88 @@ char* putUtf8(char* p, char32_t cp)
     return p;
 }
 
-// The two-byte area of GB18030 (lead 0x81..0xFE, trail 0x40..0xFE without 0x7F), looked
-// up through a table that glibc's converter fills once; 0 marks a code it does not map.
-// Four-byte sequences are rare in a question bank and go through the converter one by one.
+// GB18030 in two tables that glibc's converter fills once (0 marks a code it does not
+// map): the two-byte area (lead 0x81..0xFE, trail 0x40..0xFE without 0x7F) and the
+// four-byte codes of the Basic Multilingual Plane (linear index below 39420). Four-byte
+// codes from 0x90308130 on map linearly to U+10000..U+10FFFF.
 constexpr int kTrailCount = 0xFF - 0x40; // 0x40..0xFE
-const std::vector<char32_t>& gbkTwoByteTable()
+constexpr std::uint32_t kFourByteBmpCount = 39420;
+constexpr std::uint32_t kFourByteSupplementaryStart = 189000; // index of 0x90308130
+struct GbTables {
+    std::vector<char32_t> twoByte;
+    std::vector<char32_t> fourByteBmp;
+};
+
+// Converts a run of codes of `width` bytes each, all at once or, should the converter
+// refuse one, one by one.
+void fillByConverter(iconv_t cd, std::string& codes, std::size_t width, std::vector<char32_t>& out)
 {
-    static const std::vector<char32_t> table = [] {
-        std::vector<char32_t> t(static_cast<std::size_t>(126 * kTrailCount), 0);
+    auto run = [&](char* in, std::size_t inBytes, char32_t* dst, std::size_t dstCount) {
+        std::size_t inLeft = inBytes;
+        auto* outPtr = reinterpret_cast<char*>(dst);
+        std::size_t outLeft = dstCount * sizeof(char32_t);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        return iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0 &&
+               outLeft == 0;
+    };
+    const std::size_t n = codes.size() / width;
+    out.assign(n, 0);
+    if (run(codes.data(), codes.size(), out.data(), n))
+        return;
+    for (std::size_t k = 0; k < n; ++k) {
+        char32_t one = 0;
+        out[k] = run(codes.data() + k * width, width, &one, 1) ? one : 0;
+    }
+}
+
+const GbTables& gbTables()
+{
+    static const GbTables tables = [] {
+        GbTables t;
         iconv_t cd = iconv_open("UTF-32LE", "GB18030");
-        if (cd == reinterpret_cast<iconv_t>(-1))
+        if (cd == reinterpret_cast<iconv_t>(-1)) {
+            t.twoByte.assign(static_cast<std::size_t>(126 * kTrailCount), 0);
+            t.fourByteBmp.assign(kFourByteBmpCount, 0);
             return t;
-        auto convertPairs = [&](std::string& in, std::vector<char32_t>& out) {
-            char* inPtr = in.data();
-            std::size_t inLeft = in.size();
-            auto* outPtr = reinterpret_cast<char*>(out.data());
-            std::size_t outLeft = out.size() * sizeof(char32_t);
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            return iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0 &&
-                   outLeft == 0;
-        };
-        // Every pair at once; should the converter refuse one, the pairs go one by one.
-        std::string all;
-        all.reserve(t.size() * 2);
+        }
+        std::string codes;
+        codes.reserve(static_cast<std::size_t>(126 * kTrailCount) * 2);
         for (int lead = 0x81; lead <= 0xFE; ++lead)
             for (int trail = 0x40; trail <= 0xFE; ++trail)
-                if (trail != 0x7F) {
-                    all.push_back(static_cast<char>(lead));
-                    all.push_back(static_cast<char>(trail));
+                if (trail != 0x7F) { // 0x7F is no trail byte: its slot stays 0
+                    codes.push_back(static_cast<char>(lead));
+                    codes.push_back(static_cast<char>(trail));
                 }
-        std::vector<char32_t> decoded(all.size() / 2);
-        const bool whole = convertPairs(all, decoded);
+        std::vector<char32_t> pairs;
+        fillByConverter(cd, codes, 2, pairs);
+        t.twoByte.assign(static_cast<std::size_t>(126 * kTrailCount), 0);
         std::size_t k = 0;
-        for (int lead = 0x81; lead <= 0xFE; ++lead) {
-            for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                if (trail == 0x7F)
-                    continue;
-                char32_t cp = whole ? decoded[k] : 0;
-                if (!whole) {
-                    std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
-                    std::vector<char32_t> one(1);
-                    if (convertPairs(pair, one))
-                        cp = one[0];
-                }
-                t[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))] = cp;
-                ++k;
-            }
+        for (int lead = 0x81; lead <= 0xFE; ++lead)
+            for (int trail = 0x40; trail <= 0xFE; ++trail)
+                if (trail != 0x7F)
+                    t.twoByte[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))] = pairs[k++];
+        codes.clear();
+        codes.reserve(kFourByteBmpCount * 4);
+        for (std::uint32_t i = 0; i < kFourByteBmpCount; ++i) {
+            codes.push_back(static_cast<char>(0x81 + i / 12600));
+            codes.push_back(static_cast<char>(0x30 + i / 1260 % 10));
+            codes.push_back(static_cast<char>(0x81 + i / 10 % 126));
+            codes.push_back(static_cast<char>(0x30 + i % 10));
         }
+        fillByConverter(cd, codes, 4, t.fourByteBmp);
         iconv_close(cd);
         return t;
     }();
-    return table;
+    return tables;
 }
 
-bool decodeGb18030(std::string_view in, std::string& out)
+// Decodes GB18030 bytes to UTF-8 at out, which must have room for 2 * n bytes (no code
+// takes more than twice its own length in UTF-8: two bytes give at most four). Returns
+// the number of bytes written, or npos when the bytes are not valid GB18030.
+std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, const GbTables& t)
 {
-    // A GB18030 character never takes more bytes in UTF-8 than half again its own length.
-    out.resize(in.size() + in.size() / 2 + 4);
-    const std::vector<char32_t>& table = gbkTwoByteTable();
-    const auto* b = reinterpret_cast<const unsigned char*>(in.data());
-    const std::size_t n = in.size();
-    char* o = out.data();
+    char* o = out;
     std::size_t i = 0;
-    bool ok = true;
     while (i < n) {
         const unsigned char c = b[i];
         if (c < 0x80) {
@@ -170,34 +196,46 @@ bool decodeGb18030(std::string_view in, std::string& out)
             ++i;
             continue;
         }
-        if (c == 0x80 || c == 0xFF || i + 1 >= n) {
-            ok = false;
-            break;
-        }
+        if (c == 0x80 || c == 0xFF || i + 1 >= n)
+            return std::string::npos;
         const unsigned char d = b[i + 1];
-        if (d >= 0x40 && d <= 0xFE && d != 0x7F) {
-            const char32_t cp = table[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
-            if (cp == 0) {
-                ok = false;
-                break;
-            }
+        if (d >= 0x40 && d <= 0xFE) {
+            const char32_t cp = t.twoByte[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
+            if (cp == 0)
+                return std::string::npos;
             o = putUtf8(o, cp);
             i += 2;
             continue;
         }
-        std::string one;
-        if (d >= 0x30 && d <= 0x39 && i + 3 < n && convert(in.substr(i, 4), "GB18030", "UTF-8", one) &&
-            !one.empty() && one.size() <= 4) {
-            for (char x : one)
-                *o++ = x;
-            i += 4;
-            continue;
-        }
-        ok = false;
-        break;
+        if (d < 0x30 || d > 0x39 || i + 3 >= n)
+            return std::string::npos;
+        const unsigned char e = b[i + 2];
+        const unsigned char f = b[i + 3];
+        if (e < 0x81 || e > 0xFE || f < 0x30 || f > 0x39)
+            return std::string::npos;
+        const std::uint32_t index = static_cast<std::uint32_t>(c - 0x81) * 12600 +
+                                    static_cast<std::uint32_t>(d - 0x30) * 1260 +
+                                    static_cast<std::uint32_t>(e - 0x81) * 10 + static_cast<std::uint32_t>(f - 0x30);
+        char32_t cp = 0;
+        if (index < kFourByteBmpCount)
+            cp = t.fourByteBmp[index];
+        else if (index >= kFourByteSupplementaryStart && index - kFourByteSupplementaryStart <= 0xFFFFF)
+            cp = 0x10000 + (index - kFourByteSupplementaryStart);
+        if (cp == 0)
+            return std::string::npos;
+        o = putUtf8(o, cp);
+        i += 4;
     }
-    out.resize(ok ? static_cast<std::size_t>(o - out.data()) : 0);
-    return ok;
+    return static_cast<std::size_t>(o - out);
+}
+
+bool decodeGb18030(std::string_view in, std::string& out)
+{
+    out.resize(in.size() * 2);
+    const std::size_t written =
+        decodeGb18030Into(reinterpret_cast<const unsigned char*>(in.data()), in.size(), out.data(), gbTables());
+    out.resize(written == std::string::npos ? 0 : written);
+    return written != std::string::npos;
 }
 
 } // namespace
@@ -311,75 +349,284 @@ std::vector<std::string> splitFields(std::string_view line)
     return {views.begin(), views.begin() + static_cast<std::ptrdiff_t>(std::min(count, views.size() - 1))};
 }
 
+// ---- the bank in memory ----
+
+QuestionRecord QuestionView::toRecord() const
+{
+    return {std::string(id),     std::string(category), std::string(question), std::string(correct),
+            std::string(wrong1), std::string(wrong2),   std::string(wrong3)};
+}
+
+QuestionBank::QuestionBank(const QuestionBank& other) : encoding(other.encoding), m_rows(other.m_rows)
+{
+    reserveText(other.m_size);
+    if (other.m_size)
+        std::memcpy(m_text, other.m_text, other.m_size);
+    m_size = other.m_size;
+}
+
+QuestionBank& QuestionBank::operator=(const QuestionBank& other)
+{
+    if (this != &other) {
+        QuestionBank copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+QuestionBank::QuestionBank(QuestionBank&& other) noexcept
+    : encoding(other.encoding),
+      m_text(std::exchange(other.m_text, nullptr)),
+      m_size(std::exchange(other.m_size, 0)),
+      m_capacity(std::exchange(other.m_capacity, 0)),
+      m_rows(std::move(other.m_rows))
+{
+    other.m_rows.clear();
+}
+
+QuestionBank& QuestionBank::operator=(QuestionBank&& other) noexcept
+{
+    if (this != &other) {
+        std::free(m_text);
+        encoding = other.encoding;
+        m_text = std::exchange(other.m_text, nullptr);
+        m_size = std::exchange(other.m_size, 0);
+        m_capacity = std::exchange(other.m_capacity, 0);
+        m_rows = std::move(other.m_rows);
+        other.m_rows.clear();
+    }
+    return *this;
+}
+
+QuestionBank::~QuestionBank() { std::free(m_text); }
+
+QuestionView QuestionBank::record(std::size_t row) const
+{
+    const Row& r = m_rows[row];
+    const char* p = m_text + r.start + 1; // past "<"
+    QuestionView v;
+    v.id = {p, r.len[0]};
+    p += r.len[0] + 2; // ">["
+    v.category = {p, r.len[1]};
+    p += r.len[1] + 2; // "] "
+    std::string_view* rest[] = {&v.question, &v.correct, &v.wrong1, &v.wrong2, &v.wrong3};
+    for (std::size_t k = 0; k < 5; ++k) {
+        *rest[k] = {p, r.len[k + 2]};
+        p += r.len[k + 2];
+    }
+    return v;
+}
+
+std::string_view QuestionBank::listLine(std::size_t row) const
+{
+    const Row& r = m_rows[row];
+    return {m_text + r.start, std::size_t{1} + r.len[0] + 2 + r.len[1] + 2 + r.len[2]};
+}
+
+std::size_t QuestionBank::storageBytes() const { return m_capacity + m_rows.capacity() * sizeof(Row); }
+
+void QuestionBank::reserveText(std::size_t bytes)
+{
+    if (bytes <= m_capacity)
+        return;
+    void* p = std::realloc(m_text, bytes);
+    if (!p)
+        throw std::bad_alloc();
+    m_text = static_cast<char*>(p);
+    m_capacity = bytes;
+}
+
+void QuestionBank::shrinkToFit()
+{
+    if (m_size < m_capacity && m_size > 0) {
+        if (void* p = std::realloc(m_text, m_size)) {
+            m_text = static_cast<char*>(p);
+            m_capacity = m_size;
+        }
+    }
+    m_rows.shrink_to_fit();
+}
+
+// A record's texts: "<" id ">[" category "] " question, then the four answers.
+void QuestionBank::appendFields(const std::string_view (&f)[7])
+{
+    std::size_t need = 5;
+    for (const std::string_view& x : f)
+        need += x.size();
+    if (need > std::numeric_limits<std::uint32_t>::max() - m_size)
+        throw std::length_error("question bank too large");
+    if (m_size + need > m_capacity)
+        reserveText(std::max(m_size + need, m_capacity + m_capacity / 2 + 256));
+    Row row{};
+    row.start = static_cast<std::uint32_t>(m_size);
+    char* o = m_text + m_size;
+    auto put = [&o](std::string_view x) {
+        if (!x.empty())
+            std::memcpy(o, x.data(), x.size());
+        o += x.size();
+    };
+    *o++ = '<';
+    put(f[0]);
+    *o++ = '>';
+    *o++ = '[';
+    put(f[1]);
+    *o++ = ']';
+    *o++ = ' ';
+    for (std::size_t k = 2; k < 7; ++k)
+        put(f[k]);
+    for (std::size_t k = 0; k < 7; ++k)
+        row.len[k] = static_cast<std::uint32_t>(f[k].size());
+    m_rows.push_back(row);
+    m_size += need;
+}
+
+void QuestionBank::append(const QuestionRecord& r)
+{
+    const std::string_view f[7] = {r.id, r.category, r.question, r.correct, r.wrong1, r.wrong2, r.wrong3};
+    appendFields(f);
+}
+
+void QuestionBank::append(const QuestionView& r)
+{
+    const std::string_view f[7] = {r.id, r.category, r.question, r.correct, r.wrong1, r.wrong2, r.wrong3};
+    appendFields(f);
+}
+
+// ---- reading ----
+
 BankLoadResult parseQuestionBank(std::string_view bytes)
 {
     BankLoadResult result;
-    const TextEncoding enc = detectEncoding(bytes);
-    std::string text;
-    if (!decodeToUtf8(bytes, enc, text))
+    // Old DOS editors ended a text file with Ctrl-Z.
+    while (!bytes.empty() && bytes.back() == '\x1A')
+        bytes.remove_suffix(1);
+    if (bytes.size() > kMaxBankFileBytes) {
+        result.tooLarge = true;
         return result;
-    result.readable = true;
-    result.bank.encoding = enc;
+    }
+    try {
+        const TextEncoding enc = detectEncoding(bytes);
+        const bool gb = enc == TextEncoding::Gb18030;
+        // detectEncoding has checked a file without BOM already.
+        if (enc == TextEncoding::Utf8Bom) {
+            bytes.remove_prefix(kBom.size());
+            if (!isValidUtf8(bytes))
+                return result;
+        }
+        QuestionBank& bank = result.bank;
+        bank.encoding = enc;
+        // Room for the whole text decoded (at most twice the bytes); pages never written
+        // cost nothing, and the rest is handed back at the end.
+        bank.reserveText(gb ? bytes.size() * 2 + 16 : bytes.size() + 16);
+        const GbTables* tables = gb ? &gbTables() : nullptr;
+        std::string scratch; // one decoded line
 
-    std::size_t lines = 1;
-    for (char c : text)
-        lines += c == '\n';
-    result.bank.records.reserve(lines);
-    result.bank.listLines.reserve(lines);
-
-    std::size_t pos = 0;
-    int lineNo = 0;
-    std::string_view f[7];
-    while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
-            ++end;
-        const std::string_view line(text.data() + pos, end - pos);
-        ++lineNo;
-        // CR LF, a lone CR or a lone LF each end one line.
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r') {
-            ++pos;
-            if (pos < text.size() && text[pos] == '\n')
+        const char* const data = bytes.data();
+        const std::size_t n = bytes.size();
+        std::size_t pos = 0;
+        int lineNo = 0;
+        std::string_view f[7];
+        while (pos < n) {
+            std::size_t end = pos;
+            while (end < n && data[end] != '\n' && data[end] != '\r')
+                ++end;
+            std::string_view line(data + pos, end - pos);
+            ++lineNo;
+            // CR LF, a lone CR or a lone LF each end one line.
+            pos = end;
+            if (pos < n && data[pos] == '\r') {
                 ++pos;
-        } else if (pos < text.size()) {
-            ++pos;
-        }
-
-        bool blank = true;
-        for (char c : line)
-            if (!isBlank(c)) {
-                blank = false;
-                break;
+                if (pos < n && data[pos] == '\n')
+                    ++pos;
+            } else if (pos < n) {
+                ++pos;
             }
-        if (blank)
-            continue;
-        if (splitViews(line, f, 7) != 7) {
-            result.badLines.push_back(lineNo);
-            continue;
+            // CR and LF never occur inside a GB18030 code, so the lines can be found in the
+            // bytes and decoded one by one; a code cut by a line end is invalid either way.
+            if (gb) {
+                if (scratch.size() < line.size() * 2)
+                    scratch.resize(line.size() * 2);
+                const std::size_t len = decodeGb18030Into(reinterpret_cast<const unsigned char*>(line.data()),
+                                                          line.size(), scratch.data(), *tables);
+                if (len == std::string::npos) {
+                    result.bank = QuestionBank{};
+                    result.badLines.clear();
+                    return result;
+                }
+                line = std::string_view(scratch.data(), len);
+            }
+
+            bool blank = true;
+            for (char c : line)
+                if (!isBlank(c)) {
+                    blank = false;
+                    break;
+                }
+            if (blank)
+                continue;
+            if (splitViews(line, f, 7) != 7) {
+                result.badLines.push_back(lineNo);
+                continue;
+            }
+            bank.appendFields(f);
         }
-        QuestionRecord& r = result.bank.records.emplace_back();
-        r.id.assign(f[0]);
-        r.category.assign(f[1]);
-        r.question.assign(f[2]);
-        r.correct.assign(f[3]);
-        r.wrong1.assign(f[4]);
-        r.wrong2.assign(f[5]);
-        r.wrong3.assign(f[6]);
-        result.bank.listLines.push_back(listLine(r));
+        bank.shrinkToFit();
+        result.readable = true;
+    } catch (const std::bad_alloc&) {
+        result = BankLoadResult{};
+        result.tooLarge = true;
+    } catch (const std::length_error&) {
+        result = BankLoadResult{};
+        result.tooLarge = true;
     }
     return result;
 }
 
 BankLoadResult loadQuestionBankFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return {};
-    return parseQuestionBank(bytes);
+    BankLoadResult result;
+    std::unique_ptr<char, decltype(&std::free)> buffer(nullptr, &std::free);
+    std::size_t got = 0;
+    bool ok = false;
+    // Room for the file as it stands and one byte more, to see it end; a file that grows
+    // meanwhile (or has no size, such as a pipe) is read on in larger steps, but never
+    // more than one byte past what a bank may hold.
+    struct stat info {};
+    std::size_t capacity = 1 << 16;
+    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)) {
+        if (static_cast<std::uintmax_t>(info.st_size) > kMaxBankFileBytes) {
+            std::fclose(file);
+            result.tooLarge = true;
+            return result;
+        }
+        capacity = static_cast<std::size_t>(info.st_size) + 1;
+    }
+    while (true) {
+        void* grown = std::realloc(buffer.get(), capacity);
+        if (!grown) {
+            result.tooLarge = true;
+            break;
+        }
+        buffer.release();
+        buffer.reset(static_cast<char*>(grown));
+        got += std::fread(buffer.get() + got, 1, capacity - got, file);
+        if (got < capacity) {
+            ok = !std::ferror(file);
+            break;
+        }
+        if (got > kMaxBankFileBytes) {
+            result.tooLarge = true;
+            break;
+        }
+        capacity = std::min(capacity * 2, kMaxBankFileBytes + 1);
+    }
+    std::fclose(file);
+    if (result.tooLarge || !ok)
+        return result;
+    return parseQuestionBank(std::string_view(buffer.get(), got));
 }
 
 } // namespace exam

@@ -150,7 +150,9 @@ TEST(CultivationSteps, EnteringALevel)
         {" 1 0", false, "", 10, 1980, 423},
         {"0", false, "", 0, 0, 0},
         {"", false, "", 0, 0, 0},
-        {"abc", false, "", 0, 0, 0},
+        {"abc", false, "输入有误，请重新输入！", 0, 0, 0}, // not a number
+        {"-", false, "输入有误，请重新输入！", 0, 0, 0},
+        {" .5", false, "", 0, 0, 0}, // a number: 0.5 rounds to 0
         {"-0.4", false, "", 0, 0, 0},
         {"26", false, "输入有误，请重新输入！", 0, 0, 0},
         {"-1", false, "输入有误，请重新输入！", 0, 0, 0},

@@ -34,3 +34,65 @@ start_window_manager() {
   echo "FAIL: the window manager did not start"
   exit 1
 }
+
+# Polling and the tray, for the tests that use them.
+fail() {
+  echo "FAIL: $*"
+  [ -f program.log ] && cat program.log
+  exit 1
+}
+
+# Polls a condition (a shell command) for up to `secs` seconds.
+wait_until() { # secs, command...
+  local secs="$1"
+  shift
+  for _ in $(seq 1 $((secs * 5))); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.2
+  done
+  return 1
+}
+# True while the condition keeps failing for `secs` seconds.
+stays_false() { # secs, command...
+  local secs="$1"
+  shift
+  for _ in $(seq 1 $((secs * 5))); do
+    if "$@" >/dev/null 2>&1; then return 1; fi
+    sleep 0.2
+  done
+  return 0
+}
+
+visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+main_visible() { visible "$main_title"; }
+main_hidden() { ! visible "$main_title"; }
+# The window id of our icon inside the tray host's panel, if there is one.
+tray_icon() {
+  local panel
+  panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -n1) || return 1
+  [ -n "$panel" ] || return 1
+  xwininfo -tree -id "$panel" | awk '/\("baibao" "baibao"\)/ { print $1; found = 1 } END { exit !found }' | head -n1
+}
+has_icon() { tray_icon >/dev/null; }
+no_icon() { ! tray_icon >/dev/null; }
+click_icon() { # button, repeat
+  local icon
+  icon=$(tray_icon) || fail "no tray icon to click"
+  xdotool mousemove --window "$icon" 11 11 click --repeat "$2" --delay 120 "$1"
+}
+# The popup menu of the icon: a top-level window of ours on screen, other than the main
+# window, at least three items high (a tooltip is one line).
+menu_open() {
+  local id
+  for id in $(xwininfo -root -children | awk -v t="$main_title" \
+      'index($0, "(\"baibao\" \"baibao\")") && !index($0, t) { split($NF, g, /[x+]/); if (g[2] >= 60) print $1 }'); do
+    xwininfo -id "$id" | grep -q 'Map State: IsViewable' && return 0
+  done
+  return 1
+}
+menu_closed() { ! menu_open; }
+tray_menu() { # keys...
+  click_icon 3 1
+  wait_until 20 menu_open || fail "the right button popped up no menu"
+  xdotool key --delay 150 "$@"
+}

@@ -9,6 +9,10 @@ TEST(BankLoadWarnings, OneTextPerKindOfTrouble)
     exam::BankLoadResult unreadable;
     EXPECT_EQ(exam::bankLoadWarnings(unreadable), (std::vector<std::string>{"无法读取科举题库文件！"}));
 
+    exam::BankLoadResult tooLarge;
+    tooLarge.tooLarge = true;
+    EXPECT_EQ(exam::bankLoadWarnings(tooLarge), (std::vector<std::string>{"科举题库文件太大，无法读取！"}));
+
     exam::BankLoadResult clean;
     clean.readable = true;
     EXPECT_TRUE(exam::bankLoadWarnings(clean).empty());

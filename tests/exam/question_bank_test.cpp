@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iconv.h>
 #include <random>
@@ -10,12 +13,41 @@ using namespace exam;
 
 namespace {
 
+// The system converter, one call, as the test's own reference (not the reader's code).
+bool systemConvert(std::string_view in, const char* from, const char* to, std::string& out)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    std::string src(in);
+    out.assign(src.size() * 4 + 16, '\0');
+    char* inPtr = src.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = src.size(), outLeft = out.size();
+    const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+    iconv_close(cd);
+    out.resize(ok ? out.size() - outLeft : 0);
+    return ok;
+}
+
 std::string gbk(std::string_view utf8)
 {
     std::string out;
-    EXPECT_TRUE(encodeFromUtf8(utf8, TextEncoding::Gb18030, out));
+    EXPECT_TRUE(systemConvert(utf8, "UTF-8", "GB18030", out));
     return out;
 }
+
+// A scratch file that goes away with the test.
+struct TempFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("bank_test_" + std::to_string(std::random_device{}()) + ".dat");
+    ~TempFile()
+    {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+    }
+    void write(std::string_view bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+};
 
 const char* const kTwoLines = "1,游戏知识,长安城的城门朝哪边？,南,北,东,西\r\n"
                               " 2,诗词对联,床前明月光的下一句是？,疑是地上霜,举头望明月,低头思故乡,白日依山尽\r\n";
@@ -29,9 +61,16 @@ TEST(QuestionBankParse, ReadsGbkRecordsAndBuildsListLines)
     EXPECT_TRUE(r.badLines.empty());
     ASSERT_EQ(r.bank.count(), 2u);
     EXPECT_EQ(r.bank.encoding, TextEncoding::Gb18030);
-    EXPECT_EQ(r.bank.records[1].id, "2"); // the leading blank of an appended line is skipped
-    EXPECT_EQ(r.bank.records[1].correct, "疑是地上霜");
-    EXPECT_EQ(r.bank.listLines[0], "<1>[游戏知识] 长安城的城门朝哪边？");
+    const QuestionView second = r.bank.record(1);
+    EXPECT_EQ(second.id, "2"); // the leading blank of an appended line is skipped
+    EXPECT_EQ(second.category, "诗词对联");
+    EXPECT_EQ(second.question, "床前明月光的下一句是？");
+    EXPECT_EQ(second.correct, "疑是地上霜");
+    EXPECT_EQ(second.wrong1, "举头望明月");
+    EXPECT_EQ(second.wrong2, "低头思故乡");
+    EXPECT_EQ(second.wrong3, "白日依山尽");
+    EXPECT_EQ(r.bank.listLine(0), "<1>[游戏知识] 长安城的城门朝哪边？");
+    EXPECT_EQ(r.bank.listLine(1), "<2>[诗词对联] 床前明月光的下一句是？");
 }
 
 TEST(QuestionBankParse, AcceptsUtf8WithAndWithoutBom)
@@ -42,7 +81,8 @@ TEST(QuestionBankParse, AcceptsUtf8WithAndWithoutBom)
     const BankLoadResult bom = parseQuestionBank(std::string("\xEF\xBB\xBF") + kTwoLines);
     ASSERT_EQ(bom.bank.count(), 2u);
     EXPECT_EQ(bom.bank.encoding, TextEncoding::Utf8Bom);
-    EXPECT_EQ(bom.bank.records[0].id, "1");
+    EXPECT_EQ(bom.bank.record(0).id, "1");
+    EXPECT_EQ(bom.bank.record(1).wrong3, "白日依山尽");
 }
 
 TEST(QuestionBankParse, TableOfMalformedInputs)
@@ -66,6 +106,16 @@ TEST(QuestionBankParse, TableOfMalformedInputs)
         {"trailing comma too many", "1,a,b,c,d,e,f,\r\n", 0, {1}},
         {"lone LF and CR ends", "1,a,b,c,d,e,f\n2,a,b,c,d,e,f\r3,a,b,c,d,e,f", 3, {}},
         {"bad lines keep their numbers", "x\r\n1,a,b,c,d,e,f\r\ny,z\r\n", 1, {1, 3}},
+        // The number in "第N行格式有误" is the file's own line: blank lines count, whatever
+        // ends them and whether they hold blanks or nothing.
+        {"blank lines are counted", "\r\n\r\n1,a,b,c,d,e,f\r\n坏行\r\n", 1, {4}},
+        {"blank lines of every ending", "\n\r \t\r\n1,a,b,c,d,e,f\n\nx\ry\r\n", 1, {6, 7}},
+        {"bad line after a blank one at the end", "1,a,b,c,d,e,f\r\n\r\n\r\n2,a\r\n\r\n", 1, {4}},
+        // A Ctrl-Z at the very end is the end-of-file mark of DOS editors.
+        {"Ctrl-Z after the last line end", "1,a,b,c,d,e,f\r\n\x1A", 1, {}},
+        {"Ctrl-Z for the last line end", "1,a,b,c,d,e,f\r\n2,a,b,c,d,e,f\x1A", 2, {}},
+        {"several Ctrl-Z", "1,a,b,c,d,e,f\r\n\x1A\x1A", 1, {}},
+        {"a Ctrl-Z inside the file stays text", "\x1A\r\n1,a,b,c,d,e,f\r\n", 1, {1}},
     };
     for (const Case& c : cases) {
         const BankLoadResult r = parseQuestionBank(c.text);
@@ -75,11 +125,23 @@ TEST(QuestionBankParse, TableOfMalformedInputs)
     }
     const BankLoadResult quoted = parseQuestionBank("1,a,\"b,c\" tail,c,d,e,f\r\n");
     ASSERT_EQ(quoted.bank.count(), 1u);
-    EXPECT_EQ(quoted.bank.records[0].question, "b,c");
+    EXPECT_EQ(quoted.bank.record(0).question, "b,c");
     const BankLoadResult trimmed = parseQuestionBank("  7 , 其它题目 ,问  ,c,d,e,f\r\n");
     ASSERT_EQ(trimmed.bank.count(), 1u);
-    EXPECT_EQ(trimmed.bank.records[0].id, "7");
-    EXPECT_EQ(trimmed.bank.listLines[0], "<7>[其它题目] 问");
+    EXPECT_EQ(trimmed.bank.record(0).id, "7");
+    EXPECT_EQ(trimmed.bank.listLine(0), "<7>[其它题目] 问");
+    const BankLoadResult ctrlZ = parseQuestionBank("1,a,b,c,d,e,f\x1A");
+    ASSERT_EQ(ctrlZ.bank.count(), 1u);
+    EXPECT_EQ(ctrlZ.bank.record(0).wrong3, "f"); // the mark is not part of the last field
+}
+
+TEST(QuestionBankParse, DosEndOfFileMarkInAGbkFile)
+{
+    const BankLoadResult r = parseQuestionBank(gbk(kTwoLines) + "\x1A");
+    ASSERT_TRUE(r.readable);
+    EXPECT_EQ(r.bank.encoding, TextEncoding::Gb18030);
+    EXPECT_TRUE(r.badLines.empty());
+    EXPECT_EQ(r.bank.count(), 2u);
 }
 
 TEST(QuestionBankParse, NoRecordLimit)
@@ -89,21 +151,168 @@ TEST(QuestionBankParse, NoRecordLimit)
         text += std::to_string(i) + ",其它题目,问题" + std::to_string(i) + ",对,错,错,错\r\n";
     const BankLoadResult r = parseQuestionBank(text);
     ASSERT_EQ(r.bank.count(), 40000u);
-    EXPECT_EQ(r.bank.records.back().id, "40000");
+    EXPECT_EQ(r.bank.record(39999).id, "40000");
+    EXPECT_EQ(r.bank.listLine(39999), "<40000>[其它题目] 问题40000");
 }
 
-TEST(QuestionBankParse, RandomMutationsNeverCrashOrLoseGoodRecords)
+TEST(QuestionBankParse, CharactersBeyondTheBasicPlaneDoNotOverrunTheText)
 {
-    // A valid bank, then thousands of copies with one line damaged: the other lines
-    // must all come through unchanged.
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 30; ++i)
-        lines.push_back(std::to_string(i) + ",古代常识,第" + std::to_string(i) + "题,甲,乙,丙,丁");
+    // FE51 FE52 FE53 FE6C FE76 FE91 are two-byte codes of characters beyond U+FFFF: four
+    // bytes of UTF-8 for two of the file. Fields full of them, in many lines.
+    const std::string six = "\xFE\x51\xFE\x52\xFE\x53\xFE\x6C\xFE\x76\xFE\x91";
+    std::string expected6;
+    ASSERT_TRUE(systemConvert(six, "GB18030", "UTF-8", expected6));
+    ASSERT_EQ(expected6.size(), 24u); // 6 characters of 4 bytes each
+    std::string field;
+    for (int k = 0; k < 8; ++k)
+        field += six;
+    std::string expectedField;
+    for (int k = 0; k < 8; ++k)
+        expectedField += expected6;
+    std::string bytes;
+    for (int i = 1; i <= 5000; ++i)
+        bytes += std::to_string(i) + "," + field + "," + field + "," + field + "," + field + "," + field + "," +
+                 field + "\r\n";
+    const BankLoadResult r = parseQuestionBank(bytes);
+    ASSERT_TRUE(r.readable);
+    EXPECT_TRUE(r.badLines.empty());
+    ASSERT_EQ(r.bank.count(), 5000u);
+    for (std::size_t i : {std::size_t{0}, std::size_t{2500}, std::size_t{4999}}) {
+        const QuestionView v = r.bank.record(i);
+        EXPECT_EQ(v.category, expectedField);
+        EXPECT_EQ(v.wrong3, expectedField);
+    }
+    // Sixteen bytes of FE51 alone, the shortest file that overran before.
+    std::string out;
+    ASSERT_TRUE(decodeToUtf8("\xFE\x51\xFE\x51\xFE\x51\xFE\x51\xFE\x51\xFE\x51\xFE\x51\xFE\x51",
+                             TextEncoding::Gb18030, out));
+    EXPECT_EQ(out.size(), 32u);
+}
+
+TEST(QuestionBankFile, MissingFileIsUnreadable)
+{
+    const BankLoadResult r = loadQuestionBankFile("/nonexistent-dir/test.dat");
+    EXPECT_FALSE(r.readable);
+    EXPECT_FALSE(r.tooLarge);
+    EXPECT_EQ(r.bank.count(), 0u);
+}
+
+TEST(QuestionBankFile, ReadsAFileAndItsDosMark)
+{
+    TempFile f;
+    f.write(gbk(kTwoLines) + "\x1A");
+    const BankLoadResult r = loadQuestionBankFile(f.path.string());
+    ASSERT_TRUE(r.readable);
+    EXPECT_TRUE(r.badLines.empty());
+    ASSERT_EQ(r.bank.count(), 2u);
+    EXPECT_EQ(r.bank.record(0).question, "长安城的城门朝哪边？");
+}
+
+TEST(QuestionBankFile, ATooLargeFileIsRefusedWithoutReadingIt)
+{
+    TempFile f;
+    f.write(kTwoLines);
+    // Sparse: it takes neither disk nor memory.
+    std::filesystem::resize_file(f.path, kMaxBankFileBytes + 1);
+    const BankLoadResult r = loadQuestionBankFile(f.path.string());
+    EXPECT_TRUE(r.tooLarge);
+    EXPECT_FALSE(r.readable);
+    EXPECT_EQ(r.bank.count(), 0u);
+    // At the limit it is read (NUL bytes make one long malformed line).
+    std::filesystem::resize_file(f.path, kMaxBankFileBytes);
+    const BankLoadResult atLimit = loadQuestionBankFile(f.path.string());
+    EXPECT_FALSE(atLimit.tooLarge);
+    EXPECT_TRUE(atLimit.readable);
+    EXPECT_EQ(atLimit.bank.count(), 2u);
+    EXPECT_EQ(atLimit.badLines, std::vector<int>{3});
+}
+
+TEST(QuestionBankParse, ManyEmptyLinesTakeNoRoom)
+{
+    // 32 million line feeds: the reader used to reserve a record per line feed and abort.
+    const std::string lines(std::size_t{32} << 20, '\n');
+    const BankLoadResult r = parseQuestionBank(lines + "1,a,b,c,d,e,f\n");
+    ASSERT_TRUE(r.readable);
+    EXPECT_TRUE(r.badLines.empty());
+    ASSERT_EQ(r.bank.count(), 1u);
+    EXPECT_LT(r.bank.storageBytes(), 1024u);
+}
+
+TEST(QuestionBankParse, MemoryStaysWithinTwiceTheDecodedText)
+{
+    std::string utf8;
+    for (int i = 1; i <= 30000; ++i) {
+        const std::string n = std::to_string(i);
+        utf8.append(" ").append(n).append(",诗词对联,第").append(n);
+        utf8 += "题：春眠不觉晓的下一句是什么,处处闻啼鸟,夜来风雨声,花落知多少,举头望明月\r\n";
+    }
+    const BankLoadResult r = parseQuestionBank(gbk(utf8));
+    ASSERT_EQ(r.bank.count(), 30000u);
+    EXPECT_LE(r.bank.storageBytes(), 2 * utf8.size());
+}
+
+TEST(QuestionBankStore, AppendedRecordsReadBackAsTheyWereGiven)
+{
+    QuestionBank bank;
+    bank.encoding = TextEncoding::Utf8;
+    bank.append(QuestionRecord{"1", "古代常识", "问一", "对", "错一", "错二", "错三"});
+    bank.append(QuestionRecord{"2", "", "", "", "", "", ""});
+    const QuestionRecord third{"3", "书画艺术", "问三，含逗号", "甲", "乙", "丙", "丁𠀀"};
+    bank.append(third);
+    ASSERT_EQ(bank.count(), 3u);
+    EXPECT_EQ(bank.listLine(0), "<1>[古代常识] 问一");
+    EXPECT_EQ(bank.listLine(1), "<2>[] ");
+    EXPECT_EQ(bank.listLine(2), listLine(third));
+    const QuestionRecord back = bank.record(2).toRecord();
+    EXPECT_EQ(back.question, third.question);
+    EXPECT_EQ(back.wrong3, third.wrong3);
+    EXPECT_EQ(bank.record(1).wrong3, "");
+    EXPECT_EQ(bank.record(0).wrong2, "错二");
+
+    // A copy is independent; a moved-from bank is empty.
+    QuestionBank copy = bank;
+    copy.append(bank.record(0));
+    EXPECT_EQ(copy.count(), 4u);
+    EXPECT_EQ(bank.count(), 3u);
+    EXPECT_EQ(copy.record(3).question, "问一");
+    EXPECT_EQ(copy.encoding, TextEncoding::Utf8);
+    QuestionBank moved = std::move(copy);
+    EXPECT_EQ(moved.count(), 4u);
+    EXPECT_EQ(copy.count(), 0u); // NOLINT(bugprone-use-after-move): moved-from state is specified
+    copy = moved;
+    EXPECT_EQ(copy.listLine(3), "<1>[古代常识] 问一");
+}
+
+TEST(QuestionBankParse, RandomEditsNeverCrashOrLoseGoodRecords)
+{
+    // A valid bank, then thousands of copies with one line damaged, written as GB18030,
+    // UTF-8 or UTF-8 with BOM. Every other line must come through unchanged, and malformed
+    // lines are reported only where the damaged line now lies. One round in four also gets
+    // a byte that no encoding allows: then nothing is loaded.
+    const std::string categories[] = {"古代常识", "诗词对联", "其它题目"};
+    std::vector<std::u32string> lines;
+    for (int i = 1; i <= 30; ++i) {
+        std::string s = std::to_string(i) + "," + categories[i % 3] + ",第" + std::to_string(i) +
+                        "题€𠀀·é,甲,乙,丙,丁";
+        std::u32string u;
+        std::string tmp;
+        EXPECT_TRUE(systemConvert(s, "UTF-8", "UTF-32LE", tmp));
+        u.resize(tmp.size() / 4);
+        std::memcpy(u.data(), tmp.data(), tmp.size());
+        lines.push_back(u);
+    }
+    auto toUtf8 = [](const std::u32string& u) {
+        std::string out;
+        EXPECT_TRUE(systemConvert(std::string_view(reinterpret_cast<const char*>(u.data()), u.size() * 4),
+                                  "UTF-32LE", "UTF-8", out));
+        return out;
+    };
+    const std::u32string junk = U",\"\r\n \t一𠀀éx€";
     std::mt19937 rng(12345);
-    const std::string junk = ",\"\r\n \xE4\xB8\x80\xFF\x81\x30";
+    int valid = 0, broken = 0;
     for (int round = 0; round < 3000; ++round) {
         const std::size_t victim = rng() % lines.size();
-        std::string damaged = lines[victim];
+        std::u32string damaged = lines[victim];
         const int edits = 1 + static_cast<int>(rng() % 4);
         for (int e = 0; e < edits; ++e) {
             const std::size_t at = damaged.empty() ? 0 : rng() % (damaged.size() + 1);
@@ -120,37 +329,111 @@ TEST(QuestionBankParse, RandomMutationsNeverCrashOrLoseGoodRecords)
                 break;
             }
         }
-        std::string text;
+        const int form = static_cast<int>(rng() % 3);
+        const bool breakIt = rng() % 4 == 0;
+        auto encode = [&](const std::u32string& u) { return form == 0 ? gbk(toUtf8(u)) : toUtf8(u); };
+        std::string damagedBytes = encode(damaged);
+        if (breakIt)
+            damagedBytes.insert(rng() % (damagedBytes.size() + 1), 1, '\xFF'); // in no encoding
+        std::string text = form == 2 ? "\xEF\xBB\xBF" : "";
         for (std::size_t i = 0; i < lines.size(); ++i)
-            text += (i == victim ? damaged : lines[i]) + "\r\n";
+            text += (i == victim ? damagedBytes : encode(lines[i])) + "\r\n";
         const BankLoadResult r = parseQuestionBank(text);
-        if (!r.readable)
-            continue; // bytes that are neither UTF-8 nor GB18030: nothing is loaded, nothing crashes
+        if (breakIt) {
+            ASSERT_FALSE(r.readable) << "round " << round;
+            ASSERT_EQ(r.bank.count(), 0u);
+            ++broken;
+            continue;
+        }
+        ++valid;
+        ASSERT_TRUE(r.readable) << "round " << round;
+        const TextEncoding forms[] = {TextEncoding::Gb18030, TextEncoding::Utf8, TextEncoding::Utf8Bom};
+        ASSERT_EQ(r.bank.encoding, forms[form]) << "round " << round;
         // Every undamaged line comes through, in order, as its own record.
         std::size_t next = 0;
-        for (const QuestionRecord& rec : r.bank.records) {
+        for (std::size_t k = 0; k < r.bank.count(); ++k) {
             if (next == victim)
                 ++next;
-            if (next < lines.size() && rec.id == std::to_string(next + 1) &&
-                rec.question == "第" + std::to_string(next + 1) + "题" && rec.wrong3 == "丁")
-                ++next;
+            if (next < lines.size()) {
+                const QuestionView v = r.bank.record(k);
+                const std::string n = std::to_string(next + 1);
+                if (v.id == n && v.category == categories[(next + 1) % 3] && v.question == "第" + n + "题€𠀀·é" &&
+                    v.correct == "甲" && v.wrong1 == "乙" && v.wrong2 == "丙" && v.wrong3 == "丁" &&
+                    r.bank.listLine(k) == "<" + n + ">[" + categories[(next + 1) % 3] + "] 第" + n + "题€𠀀·é")
+                    ++next;
+            }
         }
         if (next == victim)
             ++next;
         ASSERT_EQ(next, lines.size()) << "round " << round;
+        // Malformed lines lie where the damaged line now is: after the lines before it,
+        // before the lines after it. Lines counted here on their own: CR LF, CR or LF.
+        int fileLines = 0;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+                ++fileLines;
+        const int after = static_cast<int>(lines.size() - victim - 1);
+        for (int bad : r.badLines) {
+            ASSERT_GT(bad, static_cast<int>(victim)) << "round " << round;
+            ASSERT_LE(bad, fileLines - after) << "round " << round;
+        }
     }
+    EXPECT_GT(valid, 2000);
+    EXPECT_GT(broken, 600);
 }
 
-TEST(QuestionBankFile, MissingFileIsUnreadable)
-{
-    const BankLoadResult r = loadQuestionBankFile("/nonexistent-dir/test.dat");
-    EXPECT_FALSE(r.readable);
-    EXPECT_EQ(r.bank.count(), 0u);
-}
+namespace {
+
+// Our decoder and the system's on the same bytes: both refuse, or both give the same text.
+struct DecodeComparison {
+    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    std::string ours, theirs = std::string(16, '\0');
+    long compared = 0, accepted = 0, mismatches = 0;
+    ~DecodeComparison() { iconv_close(cd); }
+
+    void check(const char* bytes, std::size_t n)
+    {
+        const bool ourOk = decodeToUtf8(std::string_view(bytes, n), TextEncoding::Gb18030, ours);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(bytes);
+        char* out = theirs.data();
+        std::size_t inLeft = n, outLeft = theirs.size();
+        const bool theirOk = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+        ++compared;
+        accepted += theirOk;
+        const std::string_view theirText(theirs.data(), theirs.size() - outLeft);
+        if (ourOk != theirOk || (ourOk && ours != theirText)) {
+            if (++mismatches <= 10) {
+                std::string hex;
+                for (std::size_t k = 0; k < n; ++k) {
+                    char h[4];
+                    std::snprintf(h, sizeof h, "%02X", static_cast<unsigned char>(bytes[k]));
+                    hex += h;
+                }
+                ADD_FAILURE() << "decoders disagree on " << hex << ": ours " << (ourOk ? "accepts" : "refuses")
+                              << ", the system's " << (theirOk ? "accepts" : "refuses");
+            }
+        }
+    }
+};
+
+} // namespace
 
 TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryTwoByteCode)
 {
-    // Every two-byte code, ASCII between them, and a four-byte sequence (U+0080).
+    DecodeComparison cmp;
+    ASSERT_NE(cmp.cd, reinterpret_cast<iconv_t>(-1));
+    // Every lead byte with every second byte, valid or not.
+    for (int lead = 0x80; lead <= 0xFF; ++lead)
+        for (int second = 0x00; second <= 0xFF; ++second) {
+            const char code[2] = {static_cast<char>(lead), static_cast<char>(second)};
+            cmp.check(code, 2);
+        }
+    EXPECT_EQ(cmp.mismatches, 0);
+    // 126 lead bytes times 190 trail bytes (0x40..0xFE without 0x7F) are codes.
+    EXPECT_GE(cmp.accepted, 126 * 190 - 200);
+
+    // Every two-byte code in one stream, with ASCII between them.
     std::string bytes = "1,";
     for (int lead = 0x81; lead <= 0xFE; ++lead)
         for (int trail = 0x40; trail <= 0xFE; ++trail)
@@ -161,18 +444,9 @@ TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryTwoByteCode)
                     bytes += "ab";
             }
     bytes += "\x81\x30\x81\x30,end";
-    std::string ours;
+    std::string ours, theirs;
     ASSERT_TRUE(decodeToUtf8(bytes, TextEncoding::Gb18030, ours));
-
-    iconv_t cd = iconv_open("UTF-8", "GB18030");
-    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    std::string theirs(bytes.size() * 2, '\0');
-    char* in = bytes.data();
-    char* out = theirs.data();
-    std::size_t inLeft = bytes.size(), outLeft = theirs.size();
-    ASSERT_NE(iconv(cd, &in, &inLeft, &out, &outLeft), static_cast<std::size_t>(-1));
-    iconv_close(cd);
-    theirs.resize(theirs.size() - outLeft);
+    ASSERT_TRUE(systemConvert(bytes, "GB18030", "UTF-8", theirs));
     EXPECT_EQ(ours, theirs);
 
     // A lone lead byte at the end, or a byte GB18030 never uses, is refused.
@@ -180,4 +454,43 @@ TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryTwoByteCode)
     EXPECT_FALSE(decodeToUtf8("ab\x81", TextEncoding::Gb18030, bad));
     EXPECT_FALSE(decodeToUtf8("\x80", TextEncoding::Gb18030, bad));
     EXPECT_FALSE(decodeToUtf8("\xFF\x41", TextEncoding::Gb18030, bad));
+}
+
+TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryFourByteCode)
+{
+    // First and third bytes 0x81..0xFE, second and fourth 0x30..0x39: 1,587,600 codes, the
+    // Basic Multilingual Plane from 81308130 and the other planes from 90308130 on.
+    DecodeComparison cmp;
+    ASSERT_NE(cmp.cd, reinterpret_cast<iconv_t>(-1));
+    char code[4];
+    for (int a = 0x81; a <= 0xFE; ++a)
+        for (int b = 0x30; b <= 0x39; ++b)
+            for (int c = 0x81; c <= 0xFE; ++c)
+                for (int d = 0x30; d <= 0x39; ++d) {
+                    code[0] = static_cast<char>(a);
+                    code[1] = static_cast<char>(b);
+                    code[2] = static_cast<char>(c);
+                    code[3] = static_cast<char>(d);
+                    cmp.check(code, 4);
+                }
+    EXPECT_EQ(cmp.compared, 126L * 10 * 126 * 10);
+    EXPECT_EQ(cmp.mismatches, 0);
+    // U+0080..U+FFFF less the two-byte area, and the 1,048,576 code points U+10000..U+10FFFF.
+    EXPECT_GT(cmp.accepted, 1048576L + 30000);
+
+    // Third or fourth byte out of range, or the code cut short, is refused by both.
+    const char* const cut[] = {"\x81\x30\x80\x30", "\x81\x30\x81\x2F", "\x81\x30\xFF\x30", "\x81\x30\x81\x3A",
+                               "\x81\x30\x81", "\x81\x30"};
+    for (const char* bytes : cut)
+        cmp.check(bytes, std::strlen(bytes));
+    EXPECT_EQ(cmp.mismatches, 0);
+    // Known anchors: 81308130 is U+0080, 90308130 is U+10000, E3329A35 is U+10FFFF.
+    std::string out;
+    ASSERT_TRUE(decodeToUtf8("\x81\x30\x81\x30", TextEncoding::Gb18030, out));
+    EXPECT_EQ(out, "\xC2\x80");
+    ASSERT_TRUE(decodeToUtf8("\x90\x30\x81\x30", TextEncoding::Gb18030, out));
+    EXPECT_EQ(out, "\xF0\x90\x80\x80");
+    ASSERT_TRUE(decodeToUtf8("\xE3\x32\x9A\x35", TextEncoding::Gb18030, out));
+    EXPECT_EQ(out, "\xF4\x8F\xBF\xBF");
+    EXPECT_FALSE(decodeToUtf8("\xE3\x32\x9A\x36", TextEncoding::Gb18030, out)); // beyond U+10FFFF
 }

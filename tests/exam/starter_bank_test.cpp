@@ -19,7 +19,7 @@ TEST(StarterBank, LoadsWholeWithTwentyQuestionsPerCategory)
     std::map<std::string, int> perCategory;
     std::set<std::string> questions;
     for (std::size_t i = 0; i < r.bank.count(); ++i) {
-        const exam::QuestionRecord& q = r.bank.records[i];
+        const exam::QuestionView q = r.bank.record(i);
         EXPECT_EQ(std::string(q.id), std::to_string(i + 1));
         ++perCategory[std::string(q.category)];
         questions.insert(std::string(q.question));

@@ -3,6 +3,7 @@
 #include "app/ui/launchers.h"
 #include "app/ui/npc_finder_frame.h"
 #include "beasts/ui/beast_frames.h"
+#include "beasts/ui/child_calculator_frame.h"
 #include "beasts/ui/child_tables_frame.h"
 #include "beasts/ui/scene_frames.h"
 #include "calc/ui/auxiliary_skill_frame.h"
@@ -229,6 +230,7 @@ void MainWindow::ensurePanel(int i)
     }
     case 4: { // 孩子
         auto* childFrame = addFrame(4, "Frame14", -1, {}, 120, 120, 3375, 4095);
+        new beasts::ui::ChildCalculatorFrame(childFrame);
         new beasts::ui::ChildTablesFrame(addFrame(4, "Frame15", -1, {}, 3600, 120, 3975, 3615));
         new Launchers(this, nullptr, m_panels[4], childFrame);
         break;
@@ -328,6 +330,9 @@ void MainWindow::tabClick(int i)
     if (const char* name = kTabFocus[i])
         if (auto* w = m_panels[static_cast<std::size_t>(i)]->findChild<QWidget*>(QLatin1String(name)))
             w->setFocus();
+    // A panel without a field to take the focus leaves none on the panel just hidden.
+    if (QWidget* f = focusWidget(); f && !f->isVisibleTo(this))
+        f->clearFocus();
 }
 
 void MainWindow::loadQuestionBank()

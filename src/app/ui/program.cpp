@@ -4,7 +4,9 @@
 #include "app/ui/main_window.h"
 #include "app/ui/single_instance.h"
 #include "beasts/ui/beast_hp_window.h"
+#include "beasts/ui/child_windows.h"
 #include "beasts/ui/pet_level_exp_window.h"
+#include "beasts/ui/pet_prediction_window.h"
 #include "calc/ui/beast_shop_window.h"
 #include "calc/ui/cultivation_steps_window.h"
 #include "calc/ui/gem_window.h"
@@ -19,8 +21,12 @@
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 #include "exam/ui/mini_lookup_window.h"
+#include "reference/skills/ui/formation_window.h"
+#include "reference/skills/ui/skill_window.h"
 #include "reference/tables/ui/card_window.h"
 #include "reference/tables/ui/furniture_window.h"
+#include "reference/tables/ui/story_window.h"
+#include "reference/tables/ui/table_windows.h"
 #include "reference/tables/ui/treasure_window.h"
 
 #include <QApplication>
@@ -56,6 +62,11 @@ void registerForms()
     f.registerForm(31, [] { return new calc::ui::GemWindow; });
     f.registerForm(5, [] { return new beasts::ui::BeastHpWindow; });
     f.registerForm(13, [] { return new beasts::ui::PetLevelExpWindow; });
+    f.registerForm(4, [] { return new beasts::ui::PetPredictionWindow; });
+    f.registerForm(9, [] { return new beasts::ui::TeachingWindow; });
+    f.registerForm(24, [] { return new beasts::ui::AptitudeGradeWindow; });
+    f.registerForm(30, [] { return new beasts::ui::CostTallyWindow; });
+    f.registerForm(34, [] { return new beasts::ui::RaisingPlanWindow; });
     f.registerForm(10, [] { return new AboutWindow; });
     f.registerForm(20, [] { return new tradeclock::ui::ClockWindow; });
     f.registerForm(12, [] { return new tradeclock::ui::CompactClockWindow; });
@@ -64,8 +75,14 @@ void registerForms()
     f.registerForm(16, [] { return new tradeclock::ui::HotkeyWindow; });
     f.registerForm(8, [] { return new exam::ui::MiniLookupWindow; });
     f.registerForm(28, [] { return new tables::ui::TreasureWindow; });
+    f.registerForm(15, [] { return new skills::ui::SkillWindow; });
+    f.registerForm(23, [] { return new skills::ui::FormationWindow; });
     f.registerForm(32, [] { return new tables::ui::CardWindow; });
     f.registerForm(11, [] { return new tables::ui::FurnitureWindow; });
+    f.registerForm(18, [] { return new tables::ui::StoryWindow; });
+    f.registerForm(6, [] { return new tables::ui::RankWindow; });
+    f.registerForm(17, [] { return new tables::ui::EquipmentWindow; });
+    f.registerForm(33, [] { return new tables::ui::ForgeWindow; });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

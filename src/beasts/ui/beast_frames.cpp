@@ -4,6 +4,7 @@
 #include "beasts/growth.h"
 #include "beasts/level_exp.h"
 #include "beasts/pet_catalogue.h"
+#include "beasts/ui/growth_box.h"
 #include "common/valitext.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 
 namespace beasts::ui {
 
@@ -82,10 +82,8 @@ void BeastFrames::buildBornBaby(::ui::CaptionFrame* f)
             (new NumericField(f, ::ui::controlName("Text15", i + 1), common::kDigits, 4))->at(left + 480, 540, 615);
     }
     makeLabel(f, "Label10_18", "(不穿装备)结果:", 120, 885);
-    m_verdict = new QLineEdit(f);
-    m_verdict->setObjectName("Text15_7");
-    m_verdict->setReadOnly(true);
-    m_verdict->setFocusPolicy(Qt::ClickFocus);
+    // The verdict is a result cell: read-only, not a tab stop, its focus selects it.
+    m_verdict = (new NumericField(f, "Text15_7", common::kDigits, 0))->asResult();
     ::ui::setForeColour(m_verdict, colours::Red);
     ::ui::placeTw(m_verdict, 1560, 840, 4215, 270);
     auto* compute = (new DcButton(f, "Button12", "计算", 0))->at(5880, 840, 615, 255);
@@ -192,39 +190,7 @@ void BeastFrames::button12Click(int index)
     m_text15[0]->setFocus();
 }
 
-void BeastFrames::growthInputChanged()
-{
-    // Edits made here are the converter's own: they do not run this handler again.
-    const QSignalBlocker block(m_growthIn);
-    for (;;) {
-        const GrowthConversion r = convertGrowthInput(m_growthIn->text().toStdString());
-        switch (r.action) {
-        case GrowthConversion::Action::ShowResult:
-            m_growthOut->setText(qs(r.result));
-            return;
-        case GrowthConversion::Action::ResetInput:
-            m_growthIn->setText("0");
-            m_growthIn->selectAll();
-            m_growthOut->setText("0");
-            return;
-        case GrowthConversion::Action::EraseLastTyped: {
-            // Take back the character before the caret (the one just typed) and look again.
-            const int pos = m_growthIn->cursorPosition();
-            if (pos == 0) {
-                m_growthIn->setText("0");
-                m_growthIn->selectAll();
-                m_growthOut->setText("0");
-                return;
-            }
-            QString t = m_growthIn->text();
-            t.remove(pos - 1, 1);
-            m_growthIn->setText(t);
-            m_growthIn->setCursorPosition(pos - 1);
-            break;
-        }
-        }
-    }
-}
+void BeastFrames::growthInputChanged() { applyGrowthConversion(m_growthIn, m_growthOut); }
 
 void BeastFrames::button11Click()
 {

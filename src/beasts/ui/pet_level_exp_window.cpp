@@ -16,11 +16,19 @@ using ::ui::DcButton;
 using ::ui::NumericField;
 namespace colours = ::ui::colours;
 
+namespace {
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+}
+
 PetLevelExpWindow::PetLevelExpWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("召唤兽升级经验"));
     setClientSizeTw(6600, 1200);
-    ::ui::setBackColour(this, colours::PanelBack);
+    // Only the window itself and its labels are pale blue; the boxes and buttons stay white.
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, ::ui::bgr(colours::PanelBack));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
 
     QFont labelFont = font();
     labelFont.setPointSizeF(10.5);
@@ -50,8 +58,10 @@ PetLevelExpWindow::PetLevelExpWindow() : FormWindow(kNumber)
     field(4, 2760, 720, 1215)->asResult()->setMaxLength(10);
     auto* ok = (new DcButton(this, "dcButton1", QStringLiteral("确定"), 0))->at(4320, 720, 855, 300);
     auto* reset = (new DcButton(this, "dcButton1", QStringLiteral("重置"), 1))->at(5400, 720, 855, 300);
-    for (DcButton* b : {ok, reset})
+    for (DcButton* b : {ok, reset}) {
+        b->setBackColour(kWhite);
         connect(b, &DcButton::click, this, &PetLevelExpWindow::dcButton1Click);
+    }
 
     for (NumericField* t : m_text1)
         t->setText("0");

@@ -54,6 +54,8 @@ SwornTitleFrame::SwornTitleFrame(::ui::CaptionFrame* frame) : QObject(frame)
     ::ui::setForeColour(title, ::ui::colours::Blue);
     ::ui::placeTw(title, 960, 600, 2055, 315);
     m_texts[2] = title;
+    // An empty label of the frame that nothing writes.
+    ::ui::makeLabel(frame, "Label14_4", {}, 2880, 960);
 
     connect(preview, &::ui::DcButton::click, this, &SwornTitleFrame::previewClick);
 }

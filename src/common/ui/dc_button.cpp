@@ -107,10 +107,19 @@ void DcButton::paintEvent(QPaintEvent*)
     p.setPen(down ? QColor(255, 255, 255) : QColor(120, 120, 120));
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(isEnabled() ? bgr(m_fore) : QColor(150, 150, 150));
     p.setFont(font());
     // A caption wider than the button wraps: on a tall narrow button, one character a line.
-    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter | Qt::TextWordWrap, text());
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    if (!isEnabled()) {
+        // Greyed, with a light edge so it stays legible on dark faces too.
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(r.translated(1, 1), flags, text());
+        p.setPen(QColor(110, 110, 110));
+        p.drawText(r, flags, text());
+    } else {
+        p.setPen(bgr(m_fore));
+        p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), flags, text());
+    }
     if (hasFocus()) {
         QPen pen(QColor(60, 60, 60));
         pen.setStyle(Qt::DotLine);

@@ -1,7 +1,9 @@
 #include "common/ui/messages.h"
 
+#include <QEvent>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QQueue>
 
@@ -36,6 +38,62 @@ QMessageBox::Icon qtIcon(BoxIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+// Runs a box modally over its parent's window and keeps that window alive until the box
+// returns: the handler that asked is still running on it. When the window is closed by
+// code while the box is up (its deletion comes due inside the box's event loop), the box
+// is dismissed and the deletion is held back until the box has returned, then requested
+// again. A box whose parent is destroyed outright goes with it and reads as dismissed.
+class ParentGuard : public QObject {
+public:
+    ParentGuard(QDialog* box, QWidget* parent) : m_box(box), m_window(parent ? parent->window() : nullptr)
+    {
+        if (m_window)
+            m_window->installEventFilter(this);
+    }
+    ~ParentGuard() override
+    {
+        if (m_window) {
+            m_window->removeEventFilter(this);
+            if (m_deletionHeld)
+                m_window->deleteLater();
+        }
+    }
+    ParentGuard(const ParentGuard&) = delete;
+    ParentGuard& operator=(const ParentGuard&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::DeferredDelete) {
+            m_deletionHeld = true;
+            if (m_box)
+                m_box->reject();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QDialog> m_box;
+    QPointer<QWidget> m_window;
+    bool m_deletionHeld = false;
+};
+
+// exec() of a box on the heap; nullopt when it was dismissed because its window went away.
+std::optional<int> runBox(QDialog* box, QWidget* parent)
+{
+    QPointer<QDialog> guarded(box);
+    int result = QDialog::Rejected;
+    {
+        ParentGuard guard(box, parent);
+        result = box->exec();
+    }
+    if (!guarded)
+        return std::nullopt; // destroyed with its parent
+    delete guarded.data();
+    return result;
+}
+
 } // namespace
 
 void warningBox(QWidget* parent, const QString& text, const QString& title)
@@ -55,9 +113,9 @@ void messageBox(QWidget* parent, const QString& text, const QString& title, BoxI
         recorder().boxes.append({RecordedBox::Message, icon, title, text});
         return;
     }
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.exec();
+    auto* box = new QMessageBox(qtIcon(icon), title, text, QMessageBox::Ok, parent);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    runBox(box, parent);
 }
 
 bool questionBox(QWidget* parent, const QString& text, const QString& title)
@@ -66,10 +124,11 @@ bool questionBox(QWidget* parent, const QString& text, const QString& title)
         recorder().boxes.append({RecordedBox::Question, BoxIcon::Question, title, text});
         return recorder().questions.isEmpty() ? true : recorder().questions.dequeue();
     }
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
-    return box.exec() == QMessageBox::Yes;
+    auto* box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("否"));
+    // A box dismissed because its window went away answers No.
+    return runBox(box, parent) == QMessageBox::Yes;
 }
 
 bool confirmBox(QWidget* parent, const QString& text, const QString& title)
@@ -91,15 +150,18 @@ std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QS
         recorder().boxes.append({RecordedBox::Input, BoxIcon::None, title, prompt});
         return recorder().inputs.isEmpty() ? std::nullopt : recorder().inputs.dequeue();
     }
-    QInputDialog dlg(parent);
-    dlg.setWindowTitle(title);
-    dlg.setLabelText(prompt);
-    dlg.setTextValue(defaultText);
-    dlg.setOkButtonText(QStringLiteral("确定"));
-    dlg.setCancelButtonText(QStringLiteral("取消"));
-    if (dlg.exec() != QDialog::Accepted)
+    auto* dlg = new QInputDialog(parent);
+    dlg->setWindowTitle(title);
+    dlg->setLabelText(prompt);
+    dlg->setTextValue(defaultText);
+    dlg->setOkButtonText(QStringLiteral("确定"));
+    dlg->setCancelButtonText(QStringLiteral("取消"));
+    QString answer;
+    QObject::connect(dlg, &QInputDialog::textValueSelected, dlg, [&answer](const QString& t) { answer = t; });
+    // A box dismissed because its window went away reads as cancelled.
+    if (runBox(dlg, parent) != QDialog::Accepted)
         return std::nullopt;
-    return dlg.textValue();
+    return answer;
 }
 
 void BoxRecorder::start()

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 
 namespace ui {
 
@@ -81,8 +82,34 @@ void NumericField::focusInEvent(QFocusEvent* e)
     m_selectOnRelease = e->reason() == Qt::MouseFocusReason;
 }
 
+void NumericField::setFocus() { setFocus(Qt::OtherFocusReason); }
+
+void NumericField::setFocus(Qt::FocusReason reason)
+{
+    QLineEdit::setFocus(reason);
+    selectAll();
+}
+
+void NumericField::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::MiddleButton)
+        m_selectOnRelease = false; // the paste's caret stays where it lands
+    QLineEdit::mousePressEvent(e);
+}
+
 void NumericField::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (e->button() == Qt::MiddleButton) {
+        // The middle button pastes the selection clipboard: cleaned first, then cut to
+        // the room left, as Shift+Insert does.
+        QClipboard* clipboard = QApplication::clipboard();
+        if (!isReadOnly() && clipboard->supportsSelection()) {
+            deselect();
+            insertFiltered(clipboard->text(QClipboard::Selection));
+        }
+        e->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(e);
     if (m_selectOnRelease) {
         m_selectOnRelease = false;

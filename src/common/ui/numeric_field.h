@@ -24,6 +24,10 @@ public:
     // Whether receiving the focus selects the whole text (it does unless told otherwise).
     void setSelectOnFocus(bool on) { m_selectOnFocus = on; }
     void setTabStop(bool on);
+    // A handler giving the field the focus selects its text as receiving the focus does,
+    // also when the field had the focus already (then no focus event comes).
+    void setFocus();
+    void setFocus(Qt::FocusReason reason);
     std::u32string_view allowed() const { return m_allowed; }
 
     // The text as UTF-8 and whether the box is empty, for the calculators.
@@ -35,6 +39,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void dropEvent(QDropEvent* e) override;

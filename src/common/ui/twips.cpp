@@ -24,6 +24,8 @@ QColor bgr(std::uint32_t value)
             return pal.color(QPalette::Button);
         case 0x12:
             return pal.color(QPalette::ButtonText);
+        case 0x18:
+            return pal.color(QPalette::ToolTipBase);
         default:
             return pal.color(QPalette::Window);
         }

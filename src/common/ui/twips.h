@@ -20,7 +20,8 @@ inline QRect twRect(int left, int top, int width, int height)
 void placeTw(QWidget* w, int left, int top, int width, int height);
 
 // &HBBGGRR → QColor; values with the top bit set name system colours
-// (&H80000005 the window background, &H8000000F the button face, &H80000008 window text).
+// (&H80000005 the window background, &H8000000F the button face, &H80000008 window text,
+// &H80000018 the tooltip background).
 QColor bgr(std::uint32_t value);
 
 // Colours the layouts use again and again.

@@ -23,10 +23,12 @@ using ::ui::colours::Red;
 // The main window's bank, read afresh at every draw.
 class MainBankSource : public QuestionSource {
 public:
-    std::size_t count() const override { return bankState().bank.records.size(); }
+    std::size_t count() const override { return bankState().bank.count(); }
     ExamQuestion question(std::size_t row) const override
     {
-        const QuestionRecord& r = bankState().bank.records.at(row);
+        if (row >= count())
+            return {};
+        const QuestionView r = bankState().bank.record(row);
         return {std::string(r.id),
                 std::string(r.category),
                 std::string(r.question),

@@ -112,9 +112,11 @@ void MiniLookupWindow::loadBank()
     for (const std::string& warning : bankLoadWarnings(r))
         ::ui::warnIfAny(this, warning);
     std::vector<MiniEntry> entries;
-    entries.reserve(r.bank.records.size());
-    for (const QuestionRecord& q : r.bank.records)
+    entries.reserve(r.bank.count());
+    for (std::size_t row = 0; row < r.bank.count(); ++row) {
+        const QuestionView q = r.bank.record(row);
         entries.push_back({std::string(q.category), std::string(q.question), std::string(q.correct)});
+    }
     m_lookup = MiniLookup(std::move(entries));
 }
 

@@ -76,10 +76,8 @@ CultivationUpdate cultivationRun(int classIndex, std::string_view from, std::str
 
     const common::ReadNumber l = common::readLeadingNumber(level);
     const double lv = l.valid ? l.value : 0.0;
-    if (lv >= cls.levelRequirement && lv <= 155)
-        u.timesPerDay = common::formatNumber(std::floor(lv / 10));
-    else
-        u.timesPerDay = "0";
+    const bool cultivates = lv >= cls.levelRequirement && lv <= 155;
+    u.timesPerDay = common::formatNumber(cultivates ? std::floor(lv / 10) : 0.0);
     return u;
 }
 

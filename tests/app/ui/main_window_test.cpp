@@ -144,7 +144,7 @@ private slots:
         const exam::BankState& s = exam::bankState();
         QVERIFY(s.bankLoaded);
         QCOMPARE(s.bank.count(), std::size_t{2});
-        QCOMPARE(s.bank.listLines[1], std::string("<2>[古代常识] 问二"));
+        QCOMPARE(s.bank.listLine(1), std::string_view("<2>[古代常识] 问二"));
         // The file changes; going away and back does not read it again.
         writeBank("1,游戏知识,问一,对,错,错,错\r\n");
         tab(0)->press();
@@ -176,6 +176,19 @@ private slots:
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, QString("无法读取科举题库文件！"));
         QVERIFY(!exam::bankState().bankLoaded);
+    }
+
+    void oversizedBankWarnsAndStaysUnloaded()
+    {
+        writeBank("1,游戏知识,问一,对,错,错,错\r\n");
+        QFile f("test.dat");
+        QVERIFY(f.resize(static_cast<qint64>(exam::kMaxBankFileBytes) + 1)); // sparse: no memory, no disk
+        tab(5)->press();
+        const auto boxes = ui::BoxRecorder::take();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QString("科举题库文件太大，无法读取！"));
+        QVERIFY(!exam::bankState().bankLoaded);
+        QCOMPARE(exam::bankState().bank.count(), std::size_t{0});
     }
 };
 

@@ -69,14 +69,18 @@ private slots:
         QTEST(forgeValues(), "values");
     }
 
-    void attributeListWaitsForItsWindow()
+    void attributeListOpensTheForgeTables()
     {
         m_main->show();
         auto* button = test::control<ui::DcButton>(m_main, "Button16_0");
         QCOMPARE(button->text(), QStringLiteral("属性列表"));
-        button->QAbstractButton::click(); // its window is not part of the program yet: nothing happens
-        QVERIFY(m_main->isVisible());
+        button->QAbstractButton::click();
+        ui::FormWindow* tables = ui::forms().loaded(33);
+        QVERIFY(tables && tables->isVisible());
+        QVERIFY(!m_main->isVisible());
+        tables->close();
         QVERIFY(!ui::forms().isLoaded(33));
+        QVERIFY(m_main->isVisible());
     }
 
     void swornTitle()

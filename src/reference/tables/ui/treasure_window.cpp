@@ -1,6 +1,5 @@
 #include "reference/tables/ui/treasure_window.h"
 
-#include "common/numbers.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/twips.h"
@@ -9,7 +8,6 @@
 #include "reference/tables/ui/sheet_table.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,7 +32,8 @@ constexpr int kSheetHeight = (17 * kSheetRowHeight + 2) * 15;
 constexpr int kSheetFrameTop = 4080;
 constexpr int kSheetFrameHeight = 240 + kSheetHeight + 90;
 constexpr int kClientWidth = 7065;
-constexpr int kClientHeight = kSheetFrameTop + kSheetFrameHeight; // Frame1 starts 120 above the window
+// Frame1 starts 120 above the window, so the sheet frame ends 120 above the bottom.
+constexpr int kClientHeight = kSheetFrameTop + kSheetFrameHeight;
 
 // Field headings of a page: 法宝描述 … 五行影响 on the first nine label Indices, then
 // 灵气上限 and 回合限制.

@@ -1,0 +1,206 @@
+// Message and input boxes over windows that go away while the box is up, and the real
+// boxes (not the recorder) read the way the recorded ones do.
+#include "../../support/controls.h"
+#include "app/ui/program.h"
+#include "common/ui/dc_button.h"
+#include "common/ui/forms.h"
+#include "common/ui/messages.h"
+
+#include <functional>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Runs `action` on the modal box once it is up (from the box's own event loop).
+void onceBoxIsUp(std::function<void(QWidget* box)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
+        if (QWidget* box = QApplication::activeModalWidget(); box && box->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(box);
+        }
+    });
+    timer->start();
+}
+
+QString boxText(QWidget* box)
+{
+    if (auto* m = qobject_cast<QMessageBox*>(box))
+        return m->text();
+    if (auto* d = qobject_cast<QInputDialog*>(box))
+        return d->labelText();
+    return {};
+}
+
+// A window whose handler goes on using its own members after its box returns.
+class BoxOwner : public ui::FormWindow {
+public:
+    BoxOwner() : FormWindow(34) { m_field = new QLineEdit(this); }
+    void handler()
+    {
+        ui::warningBox(this, QStringLiteral("有误"));
+        m_field->setText(QStringLiteral("0")); // the window must still be there
+        ++handlersDone;
+    }
+    static inline int handlersDone = 0;
+
+private:
+    QLineEdit* m_field;
+};
+
+} // namespace
+
+class MessagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        ui::BoxRecorder::stop(); // real boxes
+        app::ui::registerForms();
+        ui::forms().registerForm(34, [] { return new BoxOwner; });
+    }
+    void cleanup()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui::forms().reset();
+    }
+
+    // The handler that raised the box finishes on a live window; the window goes after.
+    void windowClosedByCodeWhileItsBoxIsUp()
+    {
+        auto* w = static_cast<BoxOwner*>(ui::forms().showModeless(34));
+        QPointer<QWidget> guard(w);
+        QString seen;
+        onceBoxIsUp([&seen](QWidget* box) {
+            seen = boxText(box);
+            ui::forms().unload(34);
+        });
+        BoxOwner::handlersDone = 0;
+        w->handler();
+        QCOMPARE(seen, QStringLiteral("有误"));
+        QCOMPARE(BoxOwner::handlersDone, 1);
+        QVERIFY(!ui::forms().isLoaded(34));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    // The windows of the program, each closed by code while its own warning is up.
+    void realWindowsClosedWhileTheirBoxIsUp_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("field");  // emptied first
+        QTest::addColumn<QString>("button"); // clicked, or "" to double-click the field
+        QTest::addColumn<QString>("text");   // set into the field instead of emptying it
+        QTest::newRow("Form13") << 13 << "Text1_0" << "dcButton1_0" << "";
+        QTest::newRow("Form29") << 29 << "Text1_0" << "dcButton1_0" << "";
+        QTest::newRow("Form2") << 2 << "Text1_0" << "Button1_0" << "";
+        QTest::newRow("Form25") << 25 << "Text1" << "dcButton1_0" << "";
+        QTest::newRow("Form7") << 7 << "Text1_0" << "dcButton1_0" << "";
+        QTest::newRow("Form19") << 19 << "Text2" << "" << "11";
+        QTest::newRow("Form26") << 26 << "Text1_0" << "" << "";
+    }
+    void realWindowsClosedWhileTheirBoxIsUp()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, field);
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        ui::FormWindow* w = ui::forms().showModeless(form);
+        QPointer<QWidget> guard(w);
+        auto* edit = test::control<QLineEdit>(w, field);
+        bool boxSeen = false;
+        onceBoxIsUp([&boxSeen, form](QWidget*) {
+            boxSeen = true;
+            ui::forms().unload(form);
+        });
+        if (!text.isEmpty()) {
+            edit->setText(text); // its change handler warns
+        } else if (!button.isEmpty()) {
+            edit->clear();
+            test::control<ui::DcButton>(w, button)->QAbstractButton::click();
+        } else {
+            QTest::mouseDClick(edit, Qt::LeftButton); // asks in an input box
+        }
+        QVERIFY(boxSeen);
+        QVERIFY(!ui::forms().isLoaded(form));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    // The program's shut-down (the tray's 关闭) with a tool window's box and a main-window
+    // box up: every window goes, each after its box has returned.
+    void shutDownWithBoxesUp()
+    {
+        ui::FormWindow* main = ui::forms().showModeless(ui::kMainForm);
+        ui::FormWindow* tool = ui::forms().showModeless(13);
+        QPointer<QWidget> mainGuard(main), toolGuard(tool);
+        int boxes = 0;
+        onceBoxIsUp([&boxes, tool](QWidget*) {
+            ++boxes;
+            onceBoxIsUp([&boxes](QWidget*) {
+                ++boxes;
+                ui::forms().shutDown();
+            });
+            ui::warningBox(tool, QStringLiteral("第二个"));
+        });
+        ui::warningBox(main, QStringLiteral("第一个"));
+        QCOMPARE(boxes, 2);
+        QVERIFY(!ui::forms().isLoaded(ui::kMainForm));
+        QVERIFY(!ui::forms().isLoaded(13));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(mainGuard.isNull());
+        QVERIFY(toolGuard.isNull());
+    }
+
+    // Form26 reads every answer of its real input box alike: outside 0..25 warns.
+    void cultivationLevelAnswers_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("99999") << "99999" << "输入有误，请重新输入！" << "0";
+        QTest::newRow("99999999999") << "99999999999" << "输入有误，请重新输入！" << "0";
+        QTest::newRow("26") << "26" << "输入有误，请重新输入！" << "0";
+        QTest::newRow("-1") << "-1" << "输入有误，请重新输入！" << "0";
+        QTest::newRow("abc") << "abc" << "输入有误，请重新输入！" << "0";
+        QTest::newRow("25") << "25" << "" << "25";
+        QTest::newRow("empty") << "" << "" << "0";
+    }
+    void cultivationLevelAnswers()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, warning);
+        QFETCH(QString, level);
+        ui::FormWindow* w = ui::forms().showModeless(26);
+        auto* levelBox = test::control<QLineEdit>(w, "Text1_0");
+        QString warned;
+        onceBoxIsUp([&](QWidget* box) {
+            auto* dlg = qobject_cast<QInputDialog*>(box);
+            QVERIFY(dlg);
+            dlg->setTextValue(answer);
+            if (!warning.isEmpty())
+                onceBoxIsUp([&warned](QWidget* next) {
+                    warned = boxText(next);
+                    static_cast<QDialog*>(next)->accept();
+                });
+            dlg->accept();
+        });
+        QTest::mouseDClick(levelBox, Qt::LeftButton);
+        QCOMPARE(warned, warning);
+        QCOMPARE(levelBox->text(), level);
+    }
+};
+
+QTEST_MAIN(MessagesTest)
+#include "messages_test.moc"
