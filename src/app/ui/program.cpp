@@ -21,6 +21,8 @@
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
 #include "exam/ui/mini_lookup_window.h"
+#include "puzzles/ui/chest_quest_window.h"
+#include "puzzles/ui/poem_window.h"
 #include "reference/skills/ui/formation_window.h"
 #include "reference/skills/ui/skill_window.h"
 #include "reference/tables/ui/card_window.h"
@@ -83,6 +85,9 @@ void registerForms()
     f.registerForm(6, [] { return new tables::ui::RankWindow; });
     f.registerForm(17, [] { return new tables::ui::EquipmentWindow; });
     f.registerForm(33, [] { return new tables::ui::ForgeWindow; });
+    f.registerForm(3, [] { return new puzzles::ui::PoemWindow; });
+    f.registerForm(14, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Tall); });
+    f.registerForm(27, [] { return new puzzles::ui::ChestQuestWindow(puzzles::ChestLayout::Wide); });
 }
 
 int runProgram(QApplication& app, const StartupHooks& hooks)

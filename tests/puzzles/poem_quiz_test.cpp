@@ -1,0 +1,273 @@
+#include "puzzles/poem_quiz.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using puzzles::kPoemMissing;
+using puzzles::kPoemQuizSize;
+using puzzles::poemQuizTable;
+
+namespace {
+
+std::vector<std::string> lines(const std::string& entry)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = entry.find("\r\n", start);
+        out.push_back(entry.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return out;
+        start = end + 2;
+    }
+}
+
+bool endsWith(const std::string& s, std::string_view tail)
+{
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// One row of the table's listing: index, form, number of lines and what names it.
+struct SkeletonRow {
+    int index;
+    char form;
+    int lines;
+    std::string name;
+};
+
+std::vector<SkeletonRow> skeleton()
+{
+    std::ifstream in(BAIBAO_TEST_DATA "/poem_quiz_skeleton.tsv");
+    std::vector<SkeletonRow> out;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream row(line);
+        std::string index, form, count, name;
+        std::getline(row, index, '\t');
+        std::getline(row, form, '\t');
+        std::getline(row, count, '\t');
+        std::getline(row, name);
+        out.push_back({std::stoi(index), form[0], std::stoi(count), name});
+    }
+    return out;
+}
+
+// An entry filled as listed, or with its fixed lines followed by one "暂缺".
+void expectShape(const SkeletonRow& row, const std::vector<std::string>& head)
+{
+    const std::vector<std::string> l = lines(poemQuizTable()[static_cast<std::size_t>(row.index)]);
+    ASSERT_GE(l.size(), head.size()) << row.index;
+    for (std::size_t i = 0; i < head.size(); ++i)
+        EXPECT_EQ(l[i], head[i]) << row.index;
+    const bool missing = l.size() == head.size() + 1 && l.back() == kPoemMissing;
+    if (!missing) {
+        EXPECT_EQ(static_cast<int>(l.size()), row.lines) << row.index;
+    }
+    EXPECT_LE(static_cast<int>(l.size()), std::max(row.lines, static_cast<int>(head.size()) + 1)) << row.index;
+}
+
+} // namespace
+
+TEST(PoemQuizTable, FollowsTheListing)
+{
+    const std::vector<SkeletonRow> rows = skeleton();
+    ASSERT_EQ(rows.size(), 750u);
+    ASSERT_EQ(poemQuizTable().size(), 750u);
+    for (const SkeletonRow& row : rows) {
+        const std::string& e = poemQuizTable()[static_cast<std::size_t>(row.index)];
+        ASSERT_FALSE(e.empty()) << row.index;
+        for (const std::string& l : lines(e)) {
+            EXPECT_FALSE(l.empty()) << row.index;
+            EXPECT_NE(l.front(), ' ') << row.index;
+            EXPECT_NE(l.back(), ' ') << row.index;
+        }
+        switch (row.form) {
+        case 'P': {
+            const std::size_t blank = row.name.rfind(' ');
+            const std::string title = row.name.substr(0, blank);
+            const std::string author = row.name.substr(blank + 1);
+            std::string authorLine = "作者：" + author;
+            if (row.index == 333)
+                authorLine = author;
+            if (row.index == 429)
+                authorLine = "作者 " + author;
+            expectShape(row, {title, authorLine});
+            break;
+        }
+        case 'A': {
+            const std::size_t blank = row.name.find(' ');
+            expectShape(row, {"作者：" + row.name.substr(0, blank), row.name.substr(blank + 1)});
+            break;
+        }
+        case 'T':
+        case 'V':
+        case 'Q':
+            expectShape(row, {row.name});
+            break;
+        case 'S':
+            EXPECT_EQ(e, row.name);
+            break;
+        case 'I':
+            EXPECT_EQ(e.find("\r\n"), std::string::npos) << row.index;
+            EXPECT_EQ(e.rfind(row.name, 0), 0u) << row.index;
+            if (row.index != 490) {
+                EXPECT_TRUE(endsWith(e, "）")) << row.index;
+            }
+            break;
+        default:
+            ADD_FAILURE() << "form " << row.form;
+        }
+    }
+}
+
+TEST(PoemQuizTable, WholeEntriesAndDepartures)
+{
+    const auto& t = poemQuizTable();
+    const std::map<int, std::string> whole{
+        {0, "《赠汪伦》\r\n作者：李白\r\n李白乘舟将欲行，\r\n忽闻岸上踏歌声。\r\n桃花潭水深千尺，\r\n不及汪伦送我情。"},
+        {20, "《与诸子登岘山》\r\n作者：孟浩然"},
+        {12, "《孔雀东南飞》\r\n低头共耳语，\r\n誓不相隔卿，\r\n且暂还家去。\r\n吾今且赴府，\r\n不久当还归，\r\n誓天不相负！"},
+        {198, "作者：韦应物\r\n闻道欲来相问讯，\r\n西楼望月几回圆。"},
+        {10, "投我以木瓜，\r\n报之以琼琚"},
+        {28, "词人李清照词集是：\r\n《漱玉集》"},
+        {120, "词人贺铸号是：\r\n庆湖遗老，\r\n词集是：\r\n《庆湖遗老诗集》"},
+        {451, "《一剪梅》\r\n作者：李清照\r\n红藕香残玉簟秋，\r\n轻解罗裳，\r\n独上兰舟。"},
+        {452, "按古代兄弟排行的次序，次子应该称为（答案：仲）"},
+        {749, "围棋的先手（答案：下棋时主动的形势）"},
+        {161, "《岳阳楼记》作者：范仲淹 北宋人。"},
+        {490, "尾生在桥下等了文秀几天——三天"},
+        {611, "孙悟空的授业恩师是？(答案：菩提祖师）"},
+        {464, "白晶晶是什么妖精? （答案：白骨精）"},
+        {453, "按什么键可以进行游戏截图（答案：PrintScreen键）"},
+    };
+    for (const auto& [index, text] : whole)
+        EXPECT_EQ(t[static_cast<std::size_t>(index)], text) << index;
+    EXPECT_EQ(t[269], t[322]);
+    EXPECT_EQ(t[356], t[368]);
+    EXPECT_NE(t[735].find("（ 答案：驴皮、牛皮）"), std::string::npos);
+    EXPECT_EQ(lines(t[84])[0], "《木兰花（玉楼春）》");
+    EXPECT_EQ(lines(t[394])[0], "《苏幕遮》(范仲淹)");
+    EXPECT_EQ(lines(t[394])[1], "作者：欧阳修");
+    EXPECT_EQ(lines(t[260]).back(), "写的是：诸葛亮");
+    EXPECT_EQ(lines(t[260]).size(), 7u);
+    // Question marks of the quiz items: full-width in three, ASCII in 44, never both.
+    int ascii = 0, fullWidth = 0;
+    for (int i = 452; i < kPoemQuizSize; ++i) {
+        const std::string& e = t[static_cast<std::size_t>(i)];
+        const std::size_t answer = std::min(e.find("答案："), e.find("——"));
+        const std::string question = e.substr(0, answer);
+        ascii += question.find('?') != std::string::npos;
+        fullWidth += question.find("？") != std::string::npos;
+        EXPECT_FALSE(question.find('?') != std::string::npos && question.find("？") != std::string::npos) << i;
+    }
+    EXPECT_EQ(ascii, 44);
+    EXPECT_EQ(fullWidth, 3);
+}
+
+namespace {
+
+std::vector<int> typed(puzzles::PoemSearch& s, const std::string& query, bool nonConsecutive)
+{
+    s.search(query, nonConsecutive);
+    return s.matches();
+}
+
+} // namespace
+
+TEST(PoemSearch, ModesAndTheirExamples)
+{
+    using puzzles::findConsecutive;
+    using puzzles::findNonConsecutive;
+    EXPECT_EQ(findNonConsecutive("伦汪").front(), 0);
+    EXPECT_EQ(findNonConsecutive("汪伦").front(), 0);
+    EXPECT_EQ(findConsecutive("汪伦").front(), 0);
+    const std::vector<int> reversed = findConsecutive("伦汪");
+    EXPECT_TRUE(std::find(reversed.begin(), reversed.end(), 0) == reversed.end());
+    // Order and repetition of the characters play no part.
+    EXPECT_EQ(findNonConsecutive("春风"), findNonConsecutive("风春"));
+    EXPECT_EQ(findNonConsecutive("春春"), findNonConsecutive("春"));
+    EXPECT_EQ(findNonConsecutive("春"), findConsecutive("春"));
+    // Exactly the two copies of one entry.
+    EXPECT_EQ(findConsecutive("渔瓮"), (std::vector<int>{356, 368}));
+    EXPECT_EQ(findNonConsecutive("渔瓮"), (std::vector<int>{356, 368}));
+    // Five characters are searched, six are too many.
+    EXPECT_EQ(findNonConsecutive("李白汪伦情"), (std::vector<int>{0}));
+    EXPECT_TRUE(findNonConsecutive("李白汪伦情深").empty());
+    EXPECT_FALSE(findConsecutive("李白乘舟将欲行").empty());
+    // Every hit holds every character; "，" among others counts as a character.
+    for (int i : findNonConsecutive("春，")) {
+        const std::string& e = poemQuizTable()[static_cast<std::size_t>(i)];
+        EXPECT_NE(e.find("春"), std::string::npos);
+        EXPECT_NE(e.find("，"), std::string::npos);
+    }
+    EXPECT_LT(findNonConsecutive("春，").size(), findNonConsecutive("春").size());
+    EXPECT_FALSE(findNonConsecutive("春，").empty());
+    // Exact comparison: the ASCII and full-width question marks differ.
+    EXPECT_NE(findConsecutive("?"), findConsecutive("？"));
+}
+
+TEST(PoemSearch, IgnoredQueriesFindNothing)
+{
+    puzzles::PoemSearch s;
+    for (const char* q : {"。", "？", "，", "：", "）", "（", "】", "【", " "}) {
+        for (bool nonConsecutive : {true, false}) {
+            const puzzles::PoemView v = s.search(q, nonConsecutive);
+            EXPECT_EQ(v.shown, "") << q;
+            EXPECT_FALSE(v.upEnabled || v.downEnabled) << q;
+        }
+    }
+    // A mark among other characters is searched.
+    EXPECT_FALSE(s.search("春，", true).shown.empty());
+    EXPECT_FALSE(s.search("。\r\n", false).shown.empty());
+}
+
+// The non-consecutive result depends on the query alone: a paste, an edit in the middle
+// or a query that follows an ignored one finds what typing it afresh finds.
+TEST(PoemSearch, ResultDependsOnTheQueryAlone)
+{
+    puzzles::PoemSearch typedOne, pasted;
+    typed(typedOne, "春", true);
+    const std::vector<int> byTyping = typed(typedOne, "春风", true);
+    typed(pasted, "月", true);
+    EXPECT_EQ(typed(pasted, "春风", true), byTyping);   // pasted over another query
+    typed(pasted, "，", true);                          // ignored
+    EXPECT_EQ(typed(pasted, "，风", true), puzzles::findNonConsecutive("风，"));
+    typed(pasted, "春风月", true);
+    EXPECT_EQ(typed(pasted, "秋风月", true), puzzles::findNonConsecutive("月风秋")); // first character edited
+    EXPECT_NE(typed(pasted, "秋风月", true), typed(typedOne, "春风月", true));
+}
+
+TEST(PoemSearch, BrowsingStopsAtBothEnds)
+{
+    puzzles::PoemSearch s;
+    for (bool nonConsecutive : {true, false}) {
+        puzzles::PoemView v = s.search("围棋", nonConsecutive);
+        EXPECT_FALSE(v.upEnabled);
+        EXPECT_TRUE(v.downEnabled);
+        while (v.downEnabled)
+            v = s.down();
+        EXPECT_EQ(v.shown, "围棋的先手（答案：下棋时主动的形势）");
+        EXPECT_TRUE(v.upEnabled);
+        EXPECT_EQ(s.down().shown, v.shown); // no wrap
+    }
+    puzzles::PoemView v = s.search("渔瓮", false);
+    EXPECT_TRUE(!v.upEnabled && v.downEnabled);
+    v = s.down();
+    EXPECT_TRUE(v.upEnabled && !v.downEnabled);
+    v = s.up();
+    EXPECT_TRUE(!v.upEnabled && v.downEnabled);
+    EXPECT_EQ(v.shown, poemQuizTable()[356]);
+    v = s.search("漱玉集", true);
+    EXPECT_EQ(v.shown, poemQuizTable()[28]);
+    EXPECT_FALSE(v.upEnabled || v.downEnabled);
+    v = s.search("没有这样的字句", false);
+    EXPECT_EQ(v.shown, "");
+}
