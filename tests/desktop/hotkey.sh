@@ -14,15 +14,6 @@ fail() {
   for f in receiver.out receiver.log sender.out sender.log; do [ -f "$f" ] && { echo "--- $f"; cat "$f"; }; done
   exit 1
 }
-wait_until() { # secs, command...
-  local secs="$1"
-  shift
-  for _ in $(seq 1 $((secs * 5))); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.2
-  done
-  return 1
-}
 
 start_window_manager
 "$helper" keymap >keymap.before || fail "cannot read the key map"
