@@ -2,19 +2,17 @@
 
 #include "exam/question_bank.h"
 
+#include "fuzz_require.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <iconv.h>
 #include <string>
 #include <string_view>
 
-namespace {
+using fuzz::require;
 
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+namespace {
 
 // The system converter's view of the same bytes.
 bool systemDecode(std::string_view bytes, std::string& out)

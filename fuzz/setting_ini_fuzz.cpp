@@ -4,19 +4,13 @@
 
 #include "clock/game_clock.h"
 
+#include "fuzz_require.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
