@@ -10,6 +10,7 @@
 #include "common/ui/messages.h"
 #include "common/ui/twips.h"
 #include "platform/ui/window_order.h"
+#include "support/anchor_file.h"
 #include "support/controls.h"
 #include "support/main_window.h"
 
@@ -24,6 +25,8 @@ using tradeclock::LocalTime;
 using tradeclock::ui::ClockView;
 using tradeclock::ui::IncenseService;
 using test::control;
+using test::readIni;
+using test::writeIni;
 
 namespace {
 
@@ -34,19 +37,6 @@ constexpr int hms(int h, int m, int s) { return h * 3600 + m * 60 + s; }
 constexpr tradeclock::CivilDate kThu{2026, 12, 10};
 
 void setNow(int seconds) { g_now = {kThu, seconds}; }
-
-void writeIni(const QByteArray& text)
-{
-    QFile f(tradeclock::ui::kAnchorFile);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-
-QByteArray readIni()
-{
-    QFile f(tradeclock::ui::kAnchorFile);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 ClockView* view(int form) { return static_cast<ClockView*>(ui::forms().loaded(form)); }
 ui::DcButton* button(QWidget* w, const char* name) { return control<ui::DcButton>(w, QLatin1String(name)); }

@@ -5,6 +5,7 @@
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
+#include "support/anchor_file.h"
 #include "support/controls.h"
 
 #include <QDir>
@@ -16,21 +17,10 @@
 
 using tradeclock::ui::TimeSettingWindow;
 using test::control;
+using test::readIni;
+using test::writeIni;
 
 namespace {
-
-void writeIni(const QByteArray& text)
-{
-    QFile f(tradeclock::ui::kAnchorFile);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-
-QByteArray readIni()
-{
-    QFile f(tradeclock::ui::kAnchorFile);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 QString shown(QWidget* w)
 {
