@@ -12,7 +12,10 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/fields.h"
 #include "support/main_window.h"
+
+using test::locked;
 
 class ChildCalculatorFrameTest : public QObject {
     Q_OBJECT
@@ -21,17 +24,7 @@ class ChildCalculatorFrameTest : public QObject {
 
     QLineEdit* box(const QString& name) const { return test::control<QLineEdit>(m_main, name); }
     ui::DcButton* button(const QString& name) const { return test::control<ui::DcButton>(m_main, name); }
-    QStringList texts(const char* base, int count) const
-    {
-        QStringList out;
-        for (int i = 0; i < count; ++i)
-            out << box(ui::controlName(base, i))->text();
-        return out;
-    }
-    bool locked(QLineEdit* b) const
-    {
-        return b->isReadOnly() && b->palette().color(QPalette::Base) == ui::bgr(ui::colours::ActiveTab);
-    }
+    QStringList texts(const char* base, int count) const { return test::fieldTexts(m_main, base, count); }
     ui::HoldRepeat* hold() const
     {
         return test::control<ui::HoldRepeat>(m_main, "Timer4");

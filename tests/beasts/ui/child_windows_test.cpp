@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/fields.h"
 
 class ChildWindowsTest : public QObject {
     Q_OBJECT
@@ -31,13 +32,7 @@ class ChildWindowsTest : public QObject {
     }
     QLineEdit* box(const QString& name) const { return test::control<QLineEdit>(m_w, name); }
     ui::DcButton* button(const QString& name) const { return test::control<ui::DcButton>(m_w, name); }
-    QStringList texts(const char* base, int count) const
-    {
-        QStringList out;
-        for (int i = 0; i < count; ++i)
-            out << box(ui::controlName(base, i))->text();
-        return out;
-    }
+    QStringList texts(const char* base, int count) const { return test::fieldTexts(m_w, base, count); }
     QStringList column(int c) const
     {
         QStringList out;

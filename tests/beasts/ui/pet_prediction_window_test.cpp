@@ -18,8 +18,11 @@
 #include <QtTest>
 
 #include "support/controls.h"
+#include "support/fields.h"
 
 using beasts::ui::PetPredictionWindow;
+
+using test::locked;
 
 class PetPredictionWindowTest : public QObject {
     Q_OBJECT
@@ -29,17 +32,7 @@ class PetPredictionWindowTest : public QObject {
     QLineEdit* box(const QString& name) const { return test::control<QLineEdit>(m_w, name); }
     ui::DcButton* button(const QString& name) const { return test::control<ui::DcButton>(m_w, name); }
     QComboBox* level() const { return test::control<QComboBox>(m_w, "Combo1"); }
-    QStringList texts(const char* base, int count) const
-    {
-        QStringList out;
-        for (int i = 0; i < count; ++i)
-            out << box(ui::controlName(base, i))->text();
-        return out;
-    }
-    bool locked(QLineEdit* b) const
-    {
-        return b->isReadOnly() && b->palette().color(QPalette::Base) == ui::bgr(ui::colours::ActiveTab);
-    }
+    QStringList texts(const char* base, int count) const { return test::fieldTexts(m_w, base, count); }
 
     // Fills the inputs: five points, potential, growth; the worked example's aptitudes.
     void fill(const QStringList& points, const QString& potential, const QString& growth = "1.2")
