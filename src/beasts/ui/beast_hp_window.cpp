@@ -107,10 +107,7 @@ BeastHpWindow::BeastHpWindow() : FormWindow(kNumber)
     setWindowTitle(QStringLiteral("召唤兽血量值"));
     setClientSizeTw(kClientWidth, kResultTop + 7 * kLineHeight + 240);
 
-    auto* frame1 = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
-    frame1->setObjectName("Frame1");
-    frame1->setBorder(false);
-    frame1->setGeometry(rect());
+    auto* frame1 = ::ui::makeBackdrop(this, "Frame1");
 
     auto* title = new QLabel(QStringLiteral("各场景召唤兽血量值"), frame1);
     title->setObjectName("Label1");

@@ -52,6 +52,15 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     }
 }
 
+CaptionFrame* makeBackdrop(QWidget* window, const QString& name)
+{
+    auto* back = new CaptionFrame(window, {}, colours::PanelBack);
+    back->setObjectName(name);
+    back->setBorder(false);
+    back->setGeometry(window->rect());
+    return back;
+}
+
 QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QWidget* makeRule(QWidget* parent, const QString& name, std::uint32_t colour, const QRect& pixels)

@@ -34,6 +34,10 @@ private:
     bool m_border = true;
 };
 
+// A borderless frame of the panel colour over the whole of `window` as it is sized now,
+// the back of windows whose controls stand on one.
+CaptionFrame* makeBackdrop(QWidget* window, const QString& name);
+
 // UTF-8 text of the cores as a QString.
 QString qs(std::string_view utf8);
 

@@ -26,10 +26,7 @@ CardWindow::CardWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("变身卡片介绍"));
     setClientSizeTw(4185, 3090);
-    auto* back = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
-    back->setObjectName("Back");
-    back->setBorder(false);
-    back->setGeometry(rect());
+    ::ui::makeBackdrop(this, "Back");
 
     for (int i = 0; i < kCardLevelCount; ++i) {
         auto* tab = (new ::ui::DcButton(this, "dcButton1", qs(kCardLevelTabs[static_cast<std::size_t>(i)].caption), i))

@@ -61,10 +61,7 @@ FurnitureWindow::FurnitureWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("家具配方"));
     setClientSizeTw(5160, 4890);
-    auto* back = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
-    back->setObjectName("Back");
-    back->setBorder(false);
-    back->setGeometry(rect());
+    ::ui::makeBackdrop(this, "Back");
 
     auto* frame1 = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
     frame1->setObjectName("Frame1");

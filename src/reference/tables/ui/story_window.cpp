@@ -31,10 +31,7 @@ StoryWindow::StoryWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("剧情攻略"));
     setClientSizeTw(7815, 5865);
-    auto* back = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
-    back->setObjectName("Back");
-    back->setBorder(false);
-    back->setGeometry(rect());
+    ::ui::makeBackdrop(this, "Back");
 
     auto* frame1 = new ::ui::CaptionFrame(this, {}, colours::PanelBack);
     frame1->setObjectName("Frame1");
