@@ -2,6 +2,7 @@
 // 30,000 records: the search, the list filled and laid out (pending events processed). The
 // baseline is the bare substring scan over the same questions, without the list.
 
+#include "exam/bank_search.h"
 #include "exam/bank_state.h"
 #include "exam/ui/bank_panel.h"
 
@@ -106,6 +107,31 @@ void BM_BareScan(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareScan)->Unit(benchmark::kMicrosecond);
+
+// The browser's own scan, no list.
+void BM_KeywordRows(benchmark::State& state)
+{
+    panel();
+    const exam::QuestionBank& bank = exam::bankState().bank;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        auto rows = exam::rowsWithKeyword(bank, kKeys[k++ % std::size(kKeys)]);
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+BENCHMARK(BM_KeywordRows)->Unit(benchmark::kMicrosecond);
+
+// The list's model filled without the view laying it out: what the view itself costs.
+void BM_ModelOnly(benchmark::State& state)
+{
+    panel();
+    exam::ui::BankListModel model;
+    const exam::QuestionBank& bank = exam::bankState().bank;
+    std::size_t k = 0;
+    for (auto _ : state)
+        model.setRows(exam::rowsWithKeyword(bank, kKeys[k++ % std::size(kKeys)]));
+}
+BENCHMARK(BM_ModelOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
 #include "common/ui/twips.h"
+#include "exam/bank_search.h"
 #include "exam/bank_state.h"
 
 #include <QComboBox>
@@ -287,13 +288,8 @@ void BankPanel::categoryClick(int k)
     ::ui::setForeColour(m_options[static_cast<std::size_t>(k)], colours::Magenta);
     ::ui::setForeColour(m_options[static_cast<std::size_t>(s.categoryFilterIndex)], colours::Black);
     s.categoryFilterIndex = k;
-    std::vector<std::size_t> rows;
-    const QuestionBank& bank = s.bank;
-    rows.reserve(bank.count());
-    for (std::size_t r = 0; r < bank.count(); ++r)
-        if (k == 0 || bank.record(r).category == kQuestionCategories[static_cast<std::size_t>(k - 1)])
-            rows.push_back(r);
-    m_model->setRows(std::move(rows));
+    m_model->setRows(
+        rowsInCategory(s.bank, k == 0 ? std::string_view() : kQuestionCategories[static_cast<std::size_t>(k - 1)]));
 }
 
 void BankPanel::keywordChange()
@@ -315,13 +311,7 @@ void BankPanel::keywordChange()
     for (const char* ignored : kIgnoredKeywords)
         if (key == ignored)
             return;
-    const std::string_view needle(key.constData(), static_cast<std::size_t>(key.size()));
-    std::vector<std::size_t> rows;
-    const QuestionBank& bank = s.bank;
-    for (std::size_t r = 0; r < bank.count(); ++r)
-        if (bank.record(r).question.find(needle) != std::string_view::npos)
-            rows.push_back(r);
-    m_model->setRows(std::move(rows));
+    m_model->setRows(rowsWithKeyword(s.bank, std::string_view(key.constData(), static_cast<std::size_t>(key.size()))));
 }
 
 void BankPanel::listClick(int item)
