@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace beasts {
 
@@ -112,7 +113,8 @@ ChildOutcome ChildCalculator::confirm(const ChildFigures& f, std::string_view gr
         r.warning = kMsgChildLevel;
         return r;
     }
-    m_growth = static_cast<float>(number(growth));
+    constexpr double kFloatMax = std::numeric_limits<float>::max();
+    m_growth = static_cast<float>(std::clamp(number(growth), -kFloatMax, kFloatMax));
     r.growthText = common::formatFixed(m_growth, 3);
     r.points = evenSpread(L);
     r.results = compute(f, r.points);
@@ -140,19 +142,24 @@ ChildOutcome ChildCalculator::split(const ChildFigures& f, const std::array<std:
         return r;
     }
     // Exact whole points: 5·L·share / sum, floored; the rest goes to 体质.
+    // Worked in 128 bits: huge shares that cancel out (1e11 and -1e11) still sum right;
+    // points past the 64-bit range stop at its bounds.
     const std::int64_t L = level(f.level);
-    std::int64_t given = 0;
+    std::array<__int128, kPointKinds> points{};
+    __int128 given = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const std::int64_t num = 5 * L * s[i];
-        std::int64_t portion = num / sum;
+        const __int128 num = __int128{5} * L * s[i];
+        __int128 portion = num / sum;
         if (num % sum != 0 && num < 0)
             --portion;
-        r.points[i] = portion;
+        points[i] = portion;
         given += portion;
     }
-    r.points[0] += 5 * L - given;
-    for (std::int64_t& p : r.points)
-        p += L + 20;
+    points[0] += __int128{5} * L - given;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        r.points[i] = static_cast<std::int64_t>(
+            std::clamp<__int128>(points[i] + L + 20, std::numeric_limits<std::int64_t>::min(),
+                                 std::numeric_limits<std::int64_t>::max()));
     r.results = compute(f, r.points);
     r.changed = true;
     return r;
@@ -164,7 +171,8 @@ ChildOutcome ChildCalculator::levelStep(const ChildFigures& f, int direction) co
     const std::int64_t L = level(f.level);
     if ((direction > 0 && L >= kChildMaxLevel) || (direction < 0 && L <= 0) || direction == 0)
         return r;
-    const std::int64_t next = L + (direction > 0 ? 1 : -1);
+    // A level outside 0 … 160 steps to the nearest end of that range.
+    const std::int64_t next = std::clamp<std::int64_t>(L + (direction > 0 ? 1 : -1), 0, kChildMaxLevel);
     ChildFigures stepped = f;
     stepped.level = std::to_string(next);
     r.levelText = stepped.level;

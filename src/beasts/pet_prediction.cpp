@@ -4,6 +4,8 @@
 #include "common/numbers.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace beasts {
 
@@ -30,6 +32,14 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b)
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
+// A double narrowed to float: past the float range it stops at its ends instead of
+// being undefined.
+float toFloat(double v)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::isnan(v) ? v : std::clamp(v, -kMax, kMax));
+}
+
 std::string tenthsText(int tenths, bool fixedFormat)
 {
     return fixedFormat ? common::formatFixed(tenths / 10.0, 1) : common::formatNumber(tenths / 10.0);
@@ -52,7 +62,7 @@ std::vector<std::string> predictionSpeciesList()
 
 std::string_view babyVerdict(float oldScaleGrowth, std::int64_t pointsAndPotential, int level)
 {
-    if (oldScaleGrowth >= 4.0f || oldScaleGrowth <= 0.0f)
+    if (!(oldScaleGrowth > 0.0f && oldScaleGrowth < 4.0f)) // NaN too
         return kVerdictFake;
     const std::int64_t expected = 10 * static_cast<std::int64_t>(level) + 100;
     if (pointsAndPotential == expected)
@@ -95,9 +105,9 @@ ConfirmResult PetSimulator::confirm(const PredictionFields& f)
     sum += m_committed;
     m_level = m_simLevel = m_confirmedLevel = std::clamp(f.level, 0, kSimMaxLevel);
 
-    const float g = static_cast<float>(number(f.growth));
+    const float g = toFloat(number(f.growth));
     r.growthText = common::formatFixed(g, 3);
-    const float oldScale = static_cast<float>(number(r.growthText) / GrowthScaleDivisor);
+    const float oldScale = toFloat(number(r.growthText) / GrowthScaleDivisor);
     r.oldGrowthText = common::formatFixed(oldScale, 3);
 
     LiveInputs live;

@@ -38,7 +38,7 @@ PracticeExam::PracticeExam(const QuestionSource& source, UniformSource uniform)
     m_panel.results[3] = kExamWelcome;
 }
 
-int PracticeExam::uniformIndex(std::size_t n)
+std::size_t PracticeExam::uniformIndex(std::size_t n)
 {
     if (n == 0)
         return 0;
@@ -47,8 +47,8 @@ int PracticeExam::uniformIndex(std::size_t n)
         r = 0.0;
     const double scaled = std::floor(r * static_cast<double>(n));
     if (scaled >= static_cast<double>(n))
-        return static_cast<int>(n - 1);
-    return static_cast<int>(scaled);
+        return n - 1;
+    return static_cast<std::size_t>(scaled);
 }
 
 void PracticeExam::writeCounters()
@@ -142,8 +142,8 @@ void PracticeExam::drawQuestion()
         finish("停止答题!", kEmptyBank);
         return;
     }
-    m_drawn = m_source.question(static_cast<std::size_t>(uniformIndex(n)));
-    m_correctSlot = uniformIndex(4);
+    m_drawn = m_source.question(uniformIndex(n));
+    m_correctSlot = static_cast<int>(uniformIndex(4));
     for (int i = 0; i < 4; ++i)
         m_panel.answers[i] = m_drawn.answers[kLayouts[m_correctSlot][i]];
     m_panel.questionId = m_drawn.id;
@@ -256,7 +256,7 @@ void PracticeExam::pass(Help by)
     m_panel.verdict = kCorrect;
     std::string t;
     if (by == Help::Ghost) {
-        m_ghostSeconds = 20 + uniformIndex(21);
+        m_ghostSeconds = 20 + static_cast<int>(uniformIndex(21));
         m_elapsed += m_ghostSeconds;
         m_panel.counters[3] = std::to_string(m_elapsed);
         t = std::to_string(m_ghostSeconds);

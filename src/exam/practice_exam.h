@@ -127,7 +127,7 @@ private:
     void unselect() { m_panel.selectedOption = -1; }
     void writeCounters();
     void writeTokenCaptions();
-    int uniformIndex(std::size_t n);
+    std::size_t uniformIndex(std::size_t n);
 
     const QuestionSource& m_source;
     UniformSource m_uniform;

@@ -116,6 +116,10 @@ def load(dist):
     return poems
 
 
+NUMERALS = "一二三四五六七八九十"
+SAME_TITLE_TAIL = re.compile(rf"(绝句)?([{NUMERALS}]+首)?(\s*其?[{NUMERALS}]+)?")
+
+
 class Collections:
     """The poems, looked up by title or by a verse line."""
 
@@ -138,10 +142,12 @@ class Collections:
             for p in self.by_title_index.get(name, []):
                 if author is None or p[1] == author:
                     found.add(tuple(p[2]))
-        if not found and author is not None:
-            # A title the collections give longer ("江南春绝句"): only that author's poems.
+        if author is not None:
+            # The collections name a poem longer ("江南春绝句", "绝句四首 一"): those count
+            # as the same title, so a title shared by several poems stays ambiguous.
             for p in self.by_author().get(author, []):
-                if p[0].startswith(title):
+                name = re.sub(r"[“”\"]", "", p[0])  # stray quotes in some titles
+                if name.startswith(title) and SAME_TITLE_TAIL.fullmatch(name[len(title):]):
                     found.add(tuple(p[2]))
         return [list(f) for f in found]
 

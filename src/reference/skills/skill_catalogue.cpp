@@ -85,7 +85,12 @@ SkillTexts lifeSkillTexts(int index)
     return t;
 }
 
-GridCell lifeSkillCell(int index) { return {index / 5, index % 5}; }
+GridCell lifeSkillCell(int index)
+{
+    if (!inRange(lifeSkills(), index))
+        return {-1, -1};
+    return {index / 5, index % 5};
+}
 
 // ---- Story skills ----
 
@@ -101,7 +106,12 @@ SkillTexts storySkillTexts(int index)
     return t;
 }
 
-GridCell storySkillCell(int index) { return {index / 4, index % 4}; }
+GridCell storySkillCell(int index)
+{
+    if (!inRange(storySkills(), index))
+        return {-1, -1};
+    return {index / 4, index % 4};
+}
 
 StoryPoints countStoryPoints(std::span<const std::int64_t> levels)
 {

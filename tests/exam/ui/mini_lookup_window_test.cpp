@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -174,6 +175,28 @@ private slots:
         QVERIFY(w->isVisible());
         box->click();
         QVERIFY(platform::isKeptOnTop(w));
+    }
+
+    // On a real X display the box reaches the window manager: the window's _NET_WM_STATE
+    // holds "above" while the box is ticked. Run by the desktop tests on the xcb platform.
+    void keepOnTopReachesTheWindowManager()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display with a window manager");
+        QWidget* w = open();
+        const auto above = [w] {
+            QProcess xprop;
+            xprop.start("xprop", {"-id", QString::number(w->window()->winId()), "_NET_WM_STATE"});
+            xprop.waitForFinished(5000);
+            return QString::fromLatin1(xprop.readAllStandardOutput()).contains("_NET_WM_STATE_ABOVE");
+        };
+        QTRY_VERIFY(above());
+        auto* box = control<QCheckBox>(w, "Check1");
+        box->click();
+        QTRY_VERIFY(!above());
+        QVERIFY(w->isVisible());
+        box->click();
+        QTRY_VERIFY(above());
     }
 
     void readsTheFileAfreshAtEachOpening()
