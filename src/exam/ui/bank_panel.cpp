@@ -437,6 +437,9 @@ bool BankPanel::commit(const std::function<BankWrite(std::string_view, const Que
             s.skippedLines = r.badLines.size();
             stampBankFile();
         }
+        // The rows may have moved: the edit panel's record is chosen again from the list.
+        if (m_editFrame->isVisible())
+            backToBrowser(m_editFrame, colours::Blue);
         m_model->setRows({});
         ::ui::warningBox(parent, QStringLiteral("题库文件在读入之后被改动过，已经重新读入，这次没有写入。请核对后再做一次。"));
         return false;

@@ -285,7 +285,7 @@ private slots:
         renderTo(m_main, "edit_panel.png");
         box("Text26", 1)->setText(QStringLiteral("甲乙"));
         press("Button23_0");
-        QCOMPARE(control<QLabel>(m_main, "Label20")->text(), QStringLiteral("请再按一次“修改”键确认！"));
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QStringLiteral("请再按一次“修改”键确认！"));
         QCOMPARE(fileBytes(), gbk(kBank));
         press("Button23_0");
         QVERIFY(!m_main->panel(10)->isVisible());
@@ -308,9 +308,9 @@ private slots:
         clickItem(2);
         press("Button17_2");
         press("Button23_1");
-        QCOMPARE(control<QLabel>(m_main, "Label20")->text(), QStringLiteral("请再按一次“删除”键确认!"));
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QStringLiteral("请再按一次“删除”键确认!"));
         press("Button23_3");
-        QCOMPARE(control<QLabel>(m_main, "Label20")->text(), QStringLiteral("修改/删除已被取消了！"));
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QStringLiteral("修改/删除已被取消了！"));
         press("Button23_1");
         press("Button23_1");
         QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("删除完毕!"));
@@ -409,6 +409,30 @@ private slots:
         QCOMPARE(control<QLabel>(m_main, "Label19")->text(), QStringLiteral("添加完毕!"));
         QCOMPARE(fileBytes(), other + gbk(QStringLiteral(" 7,其它题目,问,答,错,错,错\r\n")));
         press("Button22_2");
+    }
+
+    void anEditOfAFileChangedOnDiskLeavesThePanel()
+    {
+        choose(0);
+        clickItem(0);
+        press("Button17_2");
+        const QByteArray other = gbk(QStringLiteral(" 1,其它题目,别人的题,对,错,错,错\r\n") + kBank);
+        {
+            QFile f("test.dat");
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(other);
+        }
+        box("Text26", 1)->setText(QStringLiteral("改"));
+        press("Button23_1");
+        press("Button23_1");
+        const auto boxes = ui::BoxRecorder::take();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes[0].text.contains(QStringLiteral("重新读入")));
+        QCOMPARE(fileBytes(), other);
+        QVERIFY(!m_main->panel(10)->isVisible());
+        QVERIFY(m_main->panel(5)->isVisible());
+        QVERIFY(!exam::bankState().bankItemChosen);
+        QCOMPARE(exam::bankState().bank.count(), 6u);
     }
 
     void writersRefuseWhileLinesWereSkipped()
