@@ -47,10 +47,11 @@ struct Panel {
     }
 };
 
+// Kept to the end of the run: its widgets must not outlive the application object.
 Panel& panel()
 {
-    static Panel p;
-    return p;
+    static Panel* p = new Panel;
+    return *p;
 }
 
 // Keywords as typed one key at a time: matches for all, a tenth, a few, none.

@@ -2,13 +2,13 @@
 # Runs each fuzz program (libFuzzer with clang, AddressSanitizer and UBSan) for the given
 # number of seconds (default 60), then keeps a minimised corpus of what it found beside
 # what was kept before, in fuzz/corpus/<name>. Commit the corpus: the tests replay it.
-#   bash scripts/fuzz.sh [seconds] [name...]     names: bank_reader number_reader
+#   bash scripts/fuzz.sh [seconds] [name...]     names: bank_reader number_reader setting_ini
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(bank_reader number_reader)
+[ ${#targets[@]} -gt 0 ] || targets=(bank_reader number_reader setting_ini)
 bash "$here/scripts/deps.sh" clang libclang-rt-14-dev
 
 build="$here/build/fuzz"

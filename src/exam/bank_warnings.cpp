@@ -22,9 +22,13 @@ std::vector<std::string> bankLoadWarnings(const BankLoadResult& r)
         text += std::to_string(r.badLines[k]);
     }
     text += "行格式有误，已跳过";
-    if (r.badLines.size() > shown)
-        text += "等共" + std::to_string(r.badLines.size()) + "行";
-    return {text + "！"};
+    if (r.badLines.size() > shown) {
+        text += "等共";
+        text += std::to_string(r.badLines.size());
+        text += "行";
+    }
+    text += "！";
+    return {text};
 }
 
 } // namespace exam

@@ -116,6 +116,13 @@ int BankListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
+QModelIndex BankListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || column != 0 || row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
+        return {};
+    return createIndex(row, 0);
+}
+
 QVariant BankListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || static_cast<std::size_t>(index.row()) >= m_rows.size())

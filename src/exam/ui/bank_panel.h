@@ -34,6 +34,9 @@ class BankListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The view asks for every row's index when it lays the list out: no detour through
+    // rowCount and columnCount.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     void setRows(std::vector<std::size_t> rows);
     const std::vector<std::size_t>& rows() const { return m_rows; }

@@ -45,6 +45,20 @@ void setCaption(QLabel* l, const QString& text, std::uint32_t colour)
     l->adjustSize(); // the label fits its size to its caption
 }
 
+// The opponent's value label stands left of the arrow that points at the own picture.
+// Grown to the right from its place, a caption such as "-10%" would run across that
+// arrow's shaft; so the label keeps its top and ends just left of where the shaft passes
+// that height (the shaft runs down to the right, so it is clear of the rest of the label).
+void standLeftOf(QLabel* l, const LineShape* shaft, int topTw)
+{
+    const QPoint a = shaft->from();
+    const QPoint b = shaft->to();
+    const int shaftTw = a.x() + (topTw - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+    l->move(::ui::tw(shaftTw) - 2 - l->width(), ::ui::tw(topTw));
+}
+
+constexpr int kOpponentValueTop = 2280;
+
 } // namespace
 
 LineShape::LineShape(QObject* parent, int index, QPoint from, QPoint to) : QObject(parent), m_from(from), m_to(to)
@@ -215,7 +229,8 @@ void FormationWindow::buildDiagramView(QWidget* view)
     m_names[1] = boldLabel(diagram, "Label3_1", plainName, 90, 2760, 10.5, colours::Blue);
     m_names[0] = boldLabel(diagram, "Label3_0", plainName, 2850, 1440, 10.5, colours::Blue);
     m_values[0] = boldLabel(diagram, "Label2_0", QStringLiteral("0"), 2280, 1920, 14.25, colours::Magenta);
-    m_values[1] = boldLabel(diagram, "Label2_1", QStringLiteral("0"), 1815, 2280, 14.25, colours::Magenta);
+    m_values[1] = boldLabel(diagram, "Label2_1", QStringLiteral("0"), 1815, kOpponentValueTop, 14.25, colours::Magenta);
+    standLeftOf(m_values[1], m_lines[2], kOpponentValueTop);
     for (QLabel* l : {m_names[0], m_names[1], m_values[0], m_values[1]})
         l->raise();
 
@@ -293,6 +308,7 @@ void FormationWindow::drawDiagram()
 {
     const CounterDiagram d = counterDiagram(m_opponent, m_own);
     setCaption(m_values[1], qs(d.opponentCaption), d.opponentColour);
+    standLeftOf(m_values[1], m_lines[2], kOpponentValueTop);
     setCaption(m_values[0], qs(d.ownCaption), d.ownColour);
     m_lines[2]->setColour(d.opponentColour);
     m_lines[3]->setColour(d.opponentColour);

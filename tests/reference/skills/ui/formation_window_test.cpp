@@ -168,6 +168,34 @@ private slots:
         }
     }
 
+    // Each value label stands beside its arrow and never across the arrow's shaft: the
+    // opponent's value left of the shaft that points at the own picture (Line1(2)), the own
+    // value right of the shaft that points at the opponent picture (Line1(0)), whatever the
+    // caption's width ("0", "+5%", "-10%").
+    void valueLabelsStandBesideTheirArrows()
+    {
+        // Where a shaft, given in twips, passes at the height y (pixels).
+        const auto shaftX = [this](int line, int y) {
+            const auto* l = test::control<LineShape>(m_w, name("Line1", line));
+            const QPointF a(ui::tw(l->from().x()), ui::tw(l->from().y()));
+            const QPointF b(ui::tw(l->to().x()), ui::tw(l->to().y()));
+            return a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+        };
+        const struct {
+            int opponentFormation, ownFormation;
+        } pairs[] = {{0, 0}, {1, 0}, {0, 1}, {3, 1}, {1, 3}};
+        for (const auto& p : pairs) {
+            own(p.ownFormation);
+            opponent(p.opponentFormation);
+            const QRect theirs = label("Label2", 1)->geometry();
+            const QRect mine = label("Label2", 0)->geometry();
+            // Both shafts run down to the right, so the label's top right (and bottom
+            // left) corner is the one nearest to the shaft.
+            QVERIFY2(theirs.right() < shaftX(2, theirs.top()), qPrintable(label("Label2", 1)->text()));
+            QVERIFY2(mine.left() > shaftX(0, mine.bottom()), qPrintable(label("Label2", 0)->text()));
+        }
+    }
+
     void ownChoiceLeavesTheListColoursAlone()
     {
         own(6);
