@@ -19,19 +19,19 @@ cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 status=0
 for t in "${targets[@]}"; do
   corpus="$here/fuzz/corpus/$t"
-  work="$build/work/$t"
+  work="$build/fuzz-runs/$t"
   rm -rf "$work" "$work.min"
   mkdir -p "$work" "$work.min" "$corpus"
   echo "== $t: $seconds s"
-  # Found inputs go to $work; a crash leaves its input in $build/work as crash-*.
-  if ! (cd "$build/work" && "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 \
-          "$work" "$corpus" >"$build/work/$t.log" 2>&1); then
-    echo "$t: a finding, see $build/work/$t.log and the crash-* files beside it" >&2
+  # Found inputs go to $work; a crash leaves its input in $build/fuzz-runs as crash-*.
+  if ! (cd "$build/fuzz-runs" && "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 \
+          "$work" "$corpus" >"$build/fuzz-runs/$t.log" 2>&1); then
+    echo "$t: a finding, see $build/fuzz-runs/$t.log and the crash-* files beside it" >&2
     status=1
   fi
-  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/work/$t.log" || true
+  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/fuzz-runs/$t.log" || true
   # The smallest set of inputs that keeps all the coverage, old corpus and new finds together.
-  "$build/fuzz/fuzz_$t" -merge=1 "$work.min" "$corpus" "$work" >"$build/work/$t.merge.log" 2>&1
+  "$build/fuzz/fuzz_$t" -merge=1 "$work.min" "$corpus" "$work" >"$build/fuzz-runs/$t.merge.log" 2>&1
   find "$corpus" -type f -delete
   cp "$work.min"/* "$corpus"/ 2>/dev/null || true
   echo "$t: $(find "$corpus" -type f | wc -l) inputs kept, $(du -sk "$corpus" | cut -f1) KB"

@@ -14,6 +14,11 @@ struct BankState {
     bool bankItemChosen = false;
     bool quoteToggle = false;
     int categoryFilterIndex = 11; // 11: no category chosen
+    // The file as it was read: lines the load left out, and its size and modification time
+    // (nanoseconds) to see whether someone changed it since.
+    std::size_t skippedLines = 0;
+    long long fileSize = -1;
+    long long fileTime = 0;
     std::array<std::string, 4> answerLetters{"A", "B", "C", "D"};
 };
 

@@ -25,6 +25,7 @@
 #include "common/ui/twips.h"
 #include "exam/bank_state.h"
 #include "exam/bank_warnings.h"
+#include "exam/ui/bank_panel.h"
 #include "exam/ui/exam_panel.h"
 #include "exam/ui/mini_lookup_window.h"
 
@@ -235,7 +236,10 @@ void MainWindow::ensurePanel(int i)
         new Launchers(this, nullptr, m_panels[4], childFrame);
         break;
     }
-    case 5: // 科举 and the practice exam that takes its place
+    case 5: // 科举 with its add and edit panels, and the practice exam that takes its place
+        new exam::ui::BankPanel(
+            m_panels[kBankTab], m_panels[kAddOverlay], m_panels[kEditOverlay], [this] { openExam(); },
+            [this] { openMiniLookup(); });
         m_examPanel = new exam::ui::ExamPanel(m_panels[kExamOverlay]);
         connect(m_examPanel, &exam::ui::ExamPanel::givenUp, this, [this] {
             m_panels[kBankTab]->setVisible(true);
@@ -344,7 +348,9 @@ void MainWindow::loadQuestionBank()
         return;
     exam::BankState& s = exam::bankState();
     s.bank = std::move(r.bank);
+    s.skippedLines = r.badLines.size();
     s.bankLoaded = true;
+    exam::ui::stampBankFile();
 }
 
 } // namespace app::ui

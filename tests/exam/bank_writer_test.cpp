@@ -1,0 +1,216 @@
+#include "exam/bank_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+using namespace exam;
+
+namespace {
+
+// The system converter as the test's own reference.
+std::string gbk(std::string_view utf8)
+{
+    iconv_t cd = iconv_open("GB18030", "UTF-8");
+    std::string src(utf8), out(src.size() * 4 + 16, '\0');
+    char* in = src.data();
+    char* o = out.data();
+    std::size_t inLeft = src.size(), outLeft = out.size();
+    iconv(cd, &in, &inLeft, &o, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+// Five records numbered 1..5, question "Qn", first answer "An".
+std::string fiveLines(std::string_view lineEnd = "\r\n")
+{
+    std::string s;
+    for (int i = 1; i <= 5; ++i)
+        s += " " + std::to_string(i) + ",历史知识,问题" + std::to_string(i) + ",答" + std::to_string(i) +
+             ",错,错,错" + std::string(lineEnd);
+    return s;
+}
+
+QuestionFields fields(std::string q = "新题", std::string correct = "对")
+{
+    return {"其它题目", std::move(q), std::move(correct), "错一", "错二", "错三"};
+}
+
+BankLoadResult load(const std::string& bytes)
+{
+    BankLoadResult r = parseQuestionBank(bytes);
+    EXPECT_TRUE(r.readable);
+    return r;
+}
+
+} // namespace
+
+TEST(BankWriter, AppendKeepsOtherLinesAndAddsNumberedLine)
+{
+    const std::string before = gbk(fiveLines());
+    const BankLoadResult r = load(before);
+    const BankWrite w = appendQuestion(before, r.bank, 0, fields("新题 ", "对"));
+    ASSERT_TRUE(w.ok) << w.message;
+    EXPECT_EQ(w.bytes, before + gbk(" 6,其它题目,新题 ,对,错一,错二,错三\r\n"));
+    ASSERT_EQ(w.bank.count(), 6u);
+    EXPECT_EQ(w.bank.listLine(5), "<6>[其它题目] 新题");
+    EXPECT_EQ(w.bank.encoding, TextEncoding::Gb18030);
+}
+
+TEST(BankWriter, AppendToFileWithoutFinalLineEndWritesLineEndFirst)
+{
+    const struct {
+        std::string before;
+        std::string expected;
+    } cases[] = {
+        {"1,a,q,c,w,w,w", "1,a,q,c,w,w,w\r\n 2,其它题目,新题,对,错一,错二,错三\r\n"},
+        {"1,a,q,c,w,w,w\n2,a,q,c,w,w,w", "1,a,q,c,w,w,w\n2,a,q,c,w,w,w\n 3,其它题目,新题,对,错一,错二,错三\n"},
+        {"1,a,q,c,w,w,w\r\n", "1,a,q,c,w,w,w\r\n 2,其它题目,新题,对,错一,错二,错三\r\n"},
+    };
+    for (const auto& c : cases) {
+        const BankLoadResult r = load(c.before);
+        const BankWrite w = appendQuestion(c.before, r.bank, 0, fields());
+        ASSERT_TRUE(w.ok) << w.message;
+        // An ASCII-only file reads as GB18030, so the new line is written in it.
+        EXPECT_EQ(w.bytes, gbk(c.expected)) << c.before;
+        EXPECT_EQ(w.bank.count(), r.bank.count() + 1);
+    }
+}
+
+TEST(BankWriter, AppendKeepsUtf8AndItsBom)
+{
+    const std::string body = "1,历史知识,问,答,错,错,错\r\n";
+    for (const char* prefix : {"", "\xEF\xBB\xBF"}) {
+        const BankLoadResult r = load(std::string(prefix) + body);
+        const BankWrite w = appendQuestion(std::string(prefix) + body, r.bank, 0, fields("题😀"));
+        ASSERT_TRUE(w.ok) << w.message;
+        EXPECT_EQ(w.bytes, std::string(prefix) + body + " 2,其它题目,题😀,对,错一,错二,错三\r\n");
+    }
+}
+
+TEST(BankWriter, ChangeRewritesEveryLineWithNumbersAsHeld)
+{
+    const std::string before = gbk(" 1,历史知识,问一  ,答一,错,错,错\r\n2,诗词对联,问二,答二,错,错,错\r\n"
+                                   "7,自编,问三,答三,错,错,错\r\n");
+    const BankLoadResult r = load(before);
+    QuestionFields f = fields("改过的题  ", "新答案");
+    f.category = "自编"; // a category that is none of the ten stays as it was
+    const BankWrite w = rewriteQuestion(before, r.bank, 0, 2, f);
+    ASSERT_TRUE(w.ok) << w.message;
+    EXPECT_EQ(w.bytes, gbk("1,历史知识,问一,答一,错,错,错\r\n2,诗词对联,问二,答二,错,错,错\r\n"
+                           "7,自编,改过的题,新答案,错一,错二,错三\r\n"));
+    EXPECT_EQ(w.bank.count(), 3u);
+    EXPECT_EQ(w.bank.record(2).question, "改过的题");
+}
+
+TEST(BankWriter, ChangeAddressesTheRowNotTheNumber)
+{
+    // Numbers that do not run 1..n: row 0 holds number 9.
+    const std::string before = "9,a,q9,c,w,w,w\r\n1,a,q1,c,w,w,w\r\n";
+    const BankLoadResult r = load(before);
+    const BankWrite w = rewriteQuestion(before, r.bank, 0, 0, fields("qq"));
+    ASSERT_TRUE(w.ok) << w.message;
+    EXPECT_EQ(w.bytes, gbk("9,其它题目,qq,对,错一,错二,错三\r\n1,a,q1,c,w,w,w\r\n"));
+}
+
+TEST(BankWriter, DeleteMovesTheLastRecordIntoTheGapAndRenumbers)
+{
+    const std::string before = gbk(fiveLines());
+    const BankLoadResult r = load(before);
+    const struct {
+        std::size_t row;
+        std::string expected;
+    } cases[] = {
+        {2, " 1,历史知识,问题1,答1,错,错,错\r\n 2,历史知识,问题2,答2,错,错,错\r\n"
+            " 3,历史知识,问题5,答5,错,错,错\r\n 4,历史知识,问题4,答4,错,错,错\r\n"},
+        {4, " 1,历史知识,问题1,答1,错,错,错\r\n 2,历史知识,问题2,答2,错,错,错\r\n"
+            " 3,历史知识,问题3,答3,错,错,错\r\n 4,历史知识,问题4,答4,错,错,错\r\n"},
+        {0, " 1,历史知识,问题5,答5,错,错,错\r\n 2,历史知识,问题2,答2,错,错,错\r\n"
+            " 3,历史知识,问题3,答3,错,错,错\r\n 4,历史知识,问题4,答4,错,错,错\r\n"},
+    };
+    for (const auto& c : cases) {
+        const BankWrite w = deleteQuestion(before, r.bank, 0, c.row);
+        ASSERT_TRUE(w.ok) << w.message;
+        EXPECT_EQ(w.bytes, gbk(c.expected)) << c.row;
+        EXPECT_EQ(w.bank.count(), 4u);
+    }
+}
+
+TEST(BankWriter, DeleteKeepsLfLineEnds)
+{
+    const std::string before = fiveLines("\n");
+    const BankLoadResult r = load(before);
+    const BankWrite w = deleteQuestion(before, r.bank, 0, 3);
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.bytes.find('\r'), std::string::npos);
+    EXPECT_EQ(w.bank.record(3).question, "问题5");
+}
+
+TEST(BankWriter, TheOnlyRecordIsNotDeleted)
+{
+    const std::string before = "1,a,q,c,w,w,w\r\n";
+    const BankLoadResult r = load(before);
+    const BankWrite w = deleteQuestion(before, r.bank, 0, 0);
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.message.find("只剩"), std::string::npos);
+    EXPECT_TRUE(w.bytes.empty());
+}
+
+TEST(BankWriter, RefusesFieldsThatWouldBreakTheFile)
+{
+    const std::string gbFile = gbk(fiveLines());
+    const std::string utf8File = fiveLines();
+    const struct {
+        const std::string* file;
+        QuestionFields f;
+        std::string messagePart; // empty: the write goes through
+    } cases[] = {
+        {&gbFile, fields("a,b"), "不能带有逗号或分号！"},
+        {&gbFile, fields("say \"hi\""), "不能带有逗号或分号！"},
+        {&gbFile, fields("two\nlines"), "不能带有逗号或分号！"},
+        {&gbFile, fields("cr\rhere"), "不能带有逗号或分号！"},
+        {&gbFile, fields("  "), "待输入框不能为空！"},
+        {&gbFile, fields("q", ""), "待输入框不能为空！"},
+        {&gbFile, fields("q", "笑😀"), "“正确答案”"},
+        {&gbFile, fields("𠀀字"), "“题目”"},
+        {&gbFile, fields("a，b“c”"), ""},
+        {&utf8File, fields("q", "笑😀"), ""},
+    };
+    for (const auto& c : cases) {
+        const BankLoadResult r = load(*c.file);
+        for (int writer = 0; writer < 2; ++writer) {
+            const BankWrite w = writer == 0 ? appendQuestion(*c.file, r.bank, 0, c.f)
+                                            : rewriteQuestion(*c.file, r.bank, 0, 1, c.f);
+            if (c.messagePart.empty()) {
+                EXPECT_TRUE(w.ok) << c.f.question << " " << w.message;
+            } else {
+                EXPECT_FALSE(w.ok) << c.f.question;
+                EXPECT_NE(w.message.find(c.messagePart), std::string::npos) << w.message;
+                EXPECT_TRUE(w.bytes.empty());
+            }
+        }
+    }
+}
+
+TEST(BankWriter, RefusesWhileLinesWereSkipped)
+{
+    const std::string before = "1,a,q,c,w,w,w\r\nbroken line\r\n2,a,q,c,w,w,w\r\n";
+    const BankLoadResult r = load(before);
+    ASSERT_EQ(r.badLines.size(), 1u);
+    const BankWrite writes[] = {appendQuestion(before, r.bank, r.badLines.size(), fields()),
+                                rewriteQuestion(before, r.bank, r.badLines.size(), 0, fields()),
+                                deleteQuestion(before, r.bank, r.badLines.size(), 0)};
+    for (const BankWrite& w : writes) {
+        EXPECT_FALSE(w.ok);
+        EXPECT_NE(w.message.find("1 行没有读懂"), std::string::npos) << w.message;
+    }
+}
+
+TEST(BankWriter, RowsBeyondTheBankAreRefused)
+{
+    const std::string before = gbk(fiveLines());
+    const BankLoadResult r = load(before);
+    EXPECT_FALSE(rewriteQuestion(before, r.bank, 0, 5, fields()).ok);
+    EXPECT_FALSE(deleteQuestion(before, r.bank, 0, 5).ok);
+}
