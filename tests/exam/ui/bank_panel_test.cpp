@@ -111,14 +111,7 @@ class BankPanelTest : public QObject {
 private slots:
     void initTestCase()
     {
-        m_startDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QFile f("test.dat");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(gbk(kBank));
-        f.close();
-        ui::BoxRecorder::start();
-        m_main = test::openMainWindow(5);
+        m_startDir = test::openBankTab(m_dir.path(), gbk(kBank), m_main);
         QVERIFY(exam::bankState().bankLoaded);
     }
     void cleanupTestCase()

@@ -49,15 +49,10 @@ class ExamPanelTest : public QObject {
 private slots:
     void initTestCase()
     {
-        m_startDir = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QFile f("test.dat");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(" 1,历史知识,秦始皇的名字叫什么？,嬴政,胡亥,扶苏,子婴\r\n"
-                " 2,其它题目,中国最长的河流是哪一条？,长江,黄河,珠江,黑龙江\r\n");
-        f.close();
-        ui::BoxRecorder::start();
-        m_main = test::openMainWindow(5);
+        m_startDir = test::openBankTab(m_dir.path(),
+                                       " 1,历史知识,秦始皇的名字叫什么？,嬴政,胡亥,扶苏,子婴\r\n"
+                                       " 2,其它题目,中国最长的河流是哪一条？,长江,黄河,珠江,黑龙江\r\n",
+                                       m_main);
         QVERIFY(exam::bankState().bankLoaded);
     }
     void cleanupTestCase()
