@@ -1,10 +1,10 @@
 #include "clock/ui/clock_support.h"
 
 #include "common/ui/messages.h"
+#include "common/ui/save_file.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 
 namespace tradeclock::ui {
 
@@ -44,14 +44,7 @@ AnchorRead readAnchorFile()
 
 bool writeAnchorFile(const std::string& text)
 {
-    QSaveFile f(kAnchorFile);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return ::ui::replaceFile(kAnchorFile, text).isEmpty();
 }
 
 void remindFirstRun(QWidget* parent)

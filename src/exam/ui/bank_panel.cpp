@@ -3,6 +3,7 @@
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
+#include "common/ui/save_file.h"
 #include "common/ui/twips.h"
 #include "exam/bank_search.h"
 #include "exam/bank_state.h"
@@ -17,7 +18,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <fstream>
@@ -461,11 +461,7 @@ bool BankPanel::commit(const std::function<BankWrite(std::string_view, const Que
         ::ui::warningBox(parent, qs(w.message));
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    const auto length = static_cast<qint64>(w.bytes.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(w.bytes.data(), length) != length || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    if (const QString why = ::ui::replaceFile(QString::fromStdString(path), w.bytes); !why.isEmpty()) {
         ::ui::warningBox(parent, QStringLiteral("题库文件没有写成（%1），文件和题库都保持原样。").arg(why));
         return false;
     }

@@ -6,6 +6,7 @@
 #include "exam/bank_state.h"
 #include "exam/ui/bank_panel.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 #include "support/main_window.h"
 
 #include <QComboBox>
@@ -379,6 +380,56 @@ private slots:
         QCOMPARE(fileBytes(), gbk(kBank));
         QCOMPARE(exam::bankState().bank.count(), 5u);
         press("Button22_2");
+    }
+
+    // A full disk: every write to the folder fails with ENOSPC. Neither an add, an edit nor a
+    // delete may leave a short file behind or claim success.
+    void aFullDiskLeavesFileAndBankAsTheyWere()
+    {
+        const QStringList files = QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const auto reported = [this](const char* what) {
+            const auto boxes = ui::BoxRecorder::take();
+            QVERIFY2(boxes.size() == 1, what);
+            QVERIFY2(boxes[0].text.startsWith(QStringLiteral("题库文件没有写成（")) &&
+                         boxes[0].text.endsWith(QStringLiteral("），文件和题库都保持原样。")),
+                     qPrintable(boxes[0].text));
+            QVERIFY2(test::fullDisk::refused() > 0, what);
+        };
+        test::fullDisk::Filled full(QDir::currentPath());
+
+        press("Button17_1");
+        fill("Text18", {"问", "答", "错", "错", "错"});
+        press("Button22_0");
+        reported("add");
+        QVERIFY(control<QLabel>(m_main, "Label19")->text() != QStringLiteral("添加完毕!"));
+        QCOMPARE(box("Text23", -1)->text(), QStringLiteral("6"));
+        QCOMPARE(box("Text18", 0)->text(), QStringLiteral("问")); // the fields stay for another try
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        press("Button22_2");
+
+        choose(0);
+        clickItem(1);
+        press("Button17_2");
+        box("Text26", 0)->setText(QStringLiteral("中国最长的河流叫什么？"));
+        press("Button23_0");
+        press("Button23_0");
+        reported("edit");
+        QVERIFY(m_main->panel(10)->isVisible());
+        QCOMPARE(exam::bankState().bank.record(1).question, std::string_view("中国最长的河流是哪一条？"));
+        press("Button23_2");
+
+        choose(0);
+        clickItem(2);
+        press("Button17_2");
+        press("Button23_1");
+        press("Button23_1");
+        reported("delete");
+        QVERIFY(m_main->panel(10)->isVisible());
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        press("Button23_2");
+
+        QCOMPARE(fileBytes(), gbk(kBank));
+        QCOMPARE(QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
     }
 
     void aFileChangedOnDiskIsReadAgainFirst()

@@ -1,0 +1,42 @@
+#include "common/ui/save_file.h"
+
+#include <QSaveFile>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace ui {
+
+QString replaceFile(const QString& path, std::string_view bytes)
+{
+    // Unbuffered: every write goes to the file at once and its failure is seen here. A
+    // buffered QSaveFile flushes inside commit(), and a failed flush there (a full disk)
+    // still renames the short temporary file over the target.
+    QSaveFile file(path);
+    const auto fail = [&file](QString why) {
+        file.cancelWriting();
+        return why.isEmpty() ? QStringLiteral("未知错误") : why;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    const char* data = bytes.data();
+    auto left = static_cast<qint64>(bytes.size());
+    while (left > 0) {
+        const qint64 n = file.write(data, left);
+        if (n <= 0)
+            return fail(file.errorString());
+        data += n;
+        left -= n;
+    }
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    // The data must be on the disk before the rename makes it the file: a file system that
+    // allocates late reports a full disk only here. One that cannot sync says EINVAL or EROFS.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return fail(qt_error_string(errno));
+    if (!file.commit())
+        return fail(file.errorString());
+    return {};
+}
+
+} // namespace ui
