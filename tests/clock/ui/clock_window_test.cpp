@@ -12,6 +12,7 @@
 #include "platform/ui/window_order.h"
 #include "support/anchor_file.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 #include "support/main_window.h"
 
 #include <QCheckBox>
@@ -242,13 +243,35 @@ private slots:
         QVERIFY(view(20)->running());
     }
 
+    // A full disk (every write to the folder fails with ENOSPC), with a file from an earlier
+    // synchronisation and without one: the file stays as it was, no temporary file is left,
+    // the player is told, and the clock runs on the new synchronisation.
+    void aFailedWriteIsReportedAndTheClockRunsOn_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("over an earlier synchronisation") << QByteArray("0\r\n10:00:00\r\n2026/12/10\r\n5\r\n");
+        QTest::newRow("the first synchronisation") << QByteArray();
+    }
     void aFailedWriteIsReportedAndTheClockRunsOn()
     {
-        QVERIFY(QDir().mkdir(tradeclock::ui::kAnchorFile)); // nothing can replace a directory
+        QFETCH(QByteArray, before);
+        if (!before.isEmpty())
+            writeIni(before);
         QWidget* w = ui::forms().showModeless(20);
-        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
-        button(w, "dcButton1_2")->press();
+        if (before.isEmpty())
+            expectOneBox("第一次运行,请先手动对时！", "提醒");
+        else
+            button(w, "dcButton2_1")->press(); // 停
+        QVERIFY(boxes().isEmpty());
+        const QStringList files = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            button(w, "dcButton1_2")->press(); // 寅: 300
+            QVERIFY(test::fullDisk::refused() > 0);
+        }
         expectOneBox("对时记录setting.ini无法保存,时钟只在本次运行中走动！", "提醒");
+        QCOMPARE(readIni(), before.isEmpty() ? QByteArray("<missing>") : before);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
         QVERIFY(view(20)->running());
         tickAt(hms(10, 5, 1));
         QCOMPARE(view(20)->shownPosition(), 301);

@@ -7,6 +7,7 @@
 #include "common/ui/messages.h"
 #include "support/anchor_file.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,17 +165,29 @@ private slots:
         QCOMPARE(readIni(), before);
     }
 
+    // A full disk: every write to the folder fails with ENOSPC.
     void aFailedWriteIsReported()
     {
-        writeIni("450\r\n08:05:09\r\n2026/12/10\r\n5\r\n");
+        const QByteArray before("450\r\n08:05:09\r\n2026/12/10\r\n5\r\n");
+        writeIni(before);
         TimeSettingWindow* w = open();
-        QVERIFY(QFile::remove(tradeclock::ui::kAnchorFile));
-        QVERIFY(QDir().mkdir(tradeclock::ui::kAnchorFile)); // nothing can replace a directory
-        control<ui::DcButton>(w, "dcButton2_0")->press();
+        w->stepTick(1);
+        const QStringList files = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            control<ui::DcButton>(w, "dcButton2_0")->press();
+            QVERIFY(test::fullDisk::refused() > 0);
+        }
         auto boxes = ui::BoxRecorder::take();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, QStringLiteral("对时记录setting.ini无法保存,时间未修改！"));
         QCOMPARE(boxes[0].title, QStringLiteral("修改"));
+        QCOMPARE(readIni(), before);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
+        // Once the disk has room again the same change goes through.
+        control<ui::DcButton>(w, "dcButton2_0")->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("时间修改完毕！"));
+        QCOMPARE(readIni(), QByteArray("450\r\n07:05:09\r\n2026/12/10\r\n5\r\n"));
     }
 
     void helpClosesOnADoubleClick()
