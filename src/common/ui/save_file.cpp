@@ -1,5 +1,6 @@
 #include "common/ui/save_file.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -9,6 +10,10 @@ namespace ui {
 
 QString replaceFile(const QString& path, std::string_view bytes)
 {
+    // Only a regular file is replaced: QSaveFile follows a link, and would rename its file
+    // over whatever the link names, a device or a pipe included.
+    if (const QFileInfo target(path); target.exists() && !target.isFile())
+        return QStringLiteral("%1 不是普通文件").arg(target.fileName());
     // Unbuffered: every write goes to the file at once and its failure is seen here. A
     // buffered QSaveFile flushes inside commit(), and a failed flush there (a full disk)
     // still renames the short temporary file over the target.

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "support/controls.h"
 
 using app::ui::MainWindow;
@@ -133,6 +135,17 @@ private slots:
         tab(5)->press();
         QCOMPARE(ui::BoxRecorder::take().size(), 1);
         QVERIFY(QDir().rmdir("test.dat"));
+        // Nor is a pipe (a read would wait for a writer) or a link to an endless device.
+        QCOMPARE(::mkfifo("test.dat", 0600), 0);
+        tab(5)->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QString("对不起，找不到科举题库文件！"));
+        QVERIFY(QFile::remove("test.dat"));
+        QVERIFY(QFile::link("/dev/zero", "test.dat"));
+        tab(5)->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QString("对不起，找不到科举题库文件！"));
+        QVERIFY(QFile::remove("test.dat"));
+        checkActive(0);
+        QVERIFY(!exam::bankState().bankLoaded);
     }
 
     void bankIsReadOnceOnFirstOpening()

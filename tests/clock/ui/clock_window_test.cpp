@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using tradeclock::LocalTime;
 using tradeclock::ui::ClockView;
 using tradeclock::ui::IncenseService;
@@ -241,6 +243,44 @@ private slots:
         button(w, "dcButton1_4")->press();
         QCOMPARE(readIni(), QByteArray("600\r\n10:05:00\r\n2026/12/10\r\n5\r\n"));
         QVERIFY(view(20)->running());
+    }
+
+    // Files that are not files: a pipe (nobody writes to it, so a plain read would wait for
+    // ever) and a link to an endless device. Each reads as damaged at once.
+    void filesThatAreNotFilesAreDamaged_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("a pipe") << "pipe" << true;
+        QTest::newRow("a link to /dev/zero") << "zero" << true;
+        QTest::newRow("4096 bytes") << "4096" << false;
+        QTest::newRow("4097 bytes") << "4097" << true;
+    }
+    void filesThatAreNotFilesAreDamaged()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, damaged);
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(tradeclock::ui::kAnchorFile).constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", tradeclock::ui::kAnchorFile));
+        } else {
+            QByteArray text("0\r\n10:00:00\r\n2026/12/10\r\n5"); // blanks at a field's end are dropped
+            writeIni(text + QByteArray(kind.toInt() - text.size(), ' '));
+        }
+        QWidget* w = ui::forms().showModeless(20);
+        if (!damaged) {
+            QVERIFY(boxes().isEmpty());
+            QVERIFY(view(20)->running());
+            return;
+        }
+        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
+        QVERIFY(view(20)->stopped());
+        QCOMPARE(buttonStates(w), QStringLiteral("0001"));
+        ui::forms().unload(20);
+        ui::forms().showModeless(12); // the compact view reads it the same way
+        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
+        QVERIFY(!view(12)->running());
     }
 
     // A full disk (every write to the folder fails with ENOSPC), with a file from an earlier

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using tradeclock::ui::TimeSettingWindow;
 using test::control;
 using test::readIni;
@@ -163,6 +165,29 @@ private slots:
         control<ui::DcButton>(w, "dcButton2_0")->press();
         QCOMPARE(ui::BoxRecorder::take().size(), 1);
         QCOMPARE(readIni(), before);
+    }
+
+    // A pipe and a link to an endless device read as damaged at once, and nothing is written.
+    void filesThatAreNotFilesAreDamaged()
+    {
+        for (const bool pipe : {true, false}) {
+            QFile::remove(tradeclock::ui::kAnchorFile);
+            if (pipe)
+                QCOMPARE(::mkfifo(QFile::encodeName(tradeclock::ui::kAnchorFile).constData(), 0600), 0);
+            else
+                QVERIFY(QFile::link("/dev/zero", tradeclock::ui::kAnchorFile));
+            TimeSettingWindow* w = open();
+            auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text, QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！"));
+            QCOMPARE(shown(w), QStringLiteral("00:00:00"));
+            control<ui::DcButton>(w, "dcButton2_0")->press();
+            QCOMPARE(ui::BoxRecorder::take().size(), 1);
+            const QFileInfo info(tradeclock::ui::kAnchorFile);
+            QCOMPARE(info.isSymLink(), !pipe);
+            QVERIFY(!info.isFile());
+            ui::forms().unload(21);
+        }
     }
 
     // A full disk: every write to the folder fails with ENOSPC.

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray bytesOf(const QString& name)
@@ -33,7 +35,10 @@ class SaveFileTest : public QObject {
     QTemporaryDir m_dir;
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
-    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
 
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
@@ -92,6 +97,25 @@ private slots:
             QVERIFY(!ui::replaceFile(path("setting.ini"), "0\r\n").isEmpty());
         }
         QVERIFY(entries().isEmpty());
+    }
+
+    // A link is followed to a regular file, never to anything else: the file it names would
+    // be replaced by a rename.
+    void onlyRegularFilesAreReplaced()
+    {
+        put(path("bank.dat"), "1\r\n");
+        QVERIFY(QFile::link(path("bank.dat"), path("test.dat")));
+        QCOMPARE(ui::replaceFile(path("test.dat"), "2\r\n"), QString());
+        QCOMPARE(bytesOf(path("bank.dat")), QByteArray("2\r\n"));
+        QVERIFY(QFileInfo(path("test.dat")).isSymLink());
+
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+        QVERIFY(QFile::link(path("pipe"), path("setting.ini")));
+        QVERIFY(!ui::replaceFile(path("setting.ini"), "0\r\n").isEmpty());
+        QVERIFY(!ui::replaceFile(path("pipe"), "0\r\n").isEmpty());
+        QVERIFY(QFileInfo(path("setting.ini")).isSymLink());
+        QCOMPARE(QFileInfo(path("pipe")).isFile(), false);
+        QCOMPARE(entries(), (QStringList{"bank.dat", "pipe", "setting.ini", "test.dat"}));
     }
 
     void aFolderInTheWayIsReported()
