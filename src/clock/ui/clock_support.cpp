@@ -21,6 +21,12 @@ std::function<LocalTime()>& source()
     static std::function<LocalTime()> s;
     return s;
 }
+
+std::optional<ClockAnchor>& heldAnchor()
+{
+    static std::optional<ClockAnchor> a;
+    return a;
+}
 } // namespace
 
 LocalTime currentTime()
@@ -72,8 +78,22 @@ AnchorRead readAnchorFile()
 
 bool writeAnchorFile(const std::string& text)
 {
-    return ::ui::replaceFile(kAnchorFile, text).isEmpty();
+    if (!::ui::replaceFile(kAnchorFile, text).isEmpty())
+        return false;
+    heldAnchor().reset(); // the file holds the latest anchor again
+    return true;
 }
+
+void holdAnchor(const ClockAnchor& anchor) { heldAnchor() = anchor; }
+
+AnchorRead currentAnchor()
+{
+    if (heldAnchor())
+        return {AnchorRead::Ok, heldAnchor()};
+    return readAnchorFile();
+}
+
+void forgetHeldAnchorForTests() { heldAnchor().reset(); }
 
 void remindFirstRun(QWidget* parent)
 {

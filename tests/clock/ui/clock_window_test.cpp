@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +93,7 @@ private slots:
         QFile::remove(tradeclock::ui::kAnchorFile);
         QDir().rmdir(tradeclock::ui::kAnchorFile);
         IncenseService::instance().resetForTests();
+        tradeclock::ui::forgetHeldAnchorForTests();
         setNow(hms(10, 5, 0));
     }
     void cleanup()
@@ -315,6 +317,51 @@ private slots:
         QVERIFY(view(20)->running());
         tickAt(hms(10, 5, 1));
         QCOMPARE(view(20)->shownPosition(), 301);
+    }
+
+    // After a synchronisation that could not be saved, the clock runs on it for the rest of
+    // the run: the compact view, a reopened clock, "启" and the time setting all use it, not
+    // the older file.
+    void anUnsavedSynchronisationHoldsForTheRun()
+    {
+        const QByteArray before("0\r\n10:00:00\r\n2026/12/10\r\n5\r\n");
+        writeIni(before);
+        QWidget* w = ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 300);
+        button(w, "dcButton2_1")->press(); // 停
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            button(w, "dcButton1_6")->press(); // 午: 900 at 10:05:00
+        }
+        expectOneBox("对时记录setting.ini无法保存,时钟只在本次运行中走动！", "提醒");
+        QCOMPARE(view(20)->shownPosition(), 900);
+        button(w, "dcButton3_2")->press(); // 切
+        QVERIFY(view(12)->running());
+        QCOMPARE(view(12)->shownPosition(), 900);
+        tickAt(hms(10, 5, 30), 12);
+        QCOMPARE(view(12)->shownPosition(), 930);
+        button(ui::forms().loaded(12), "dcButton3")->press();
+        QCOMPARE(view(20)->shownPosition(), 930);
+        ui::forms().unload(20);
+        w = ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 930);
+        button(w, "dcButton2_1")->press(); // 停
+        tickAt(hms(10, 6, 0));
+        button(w, "dcButton2_0")->press(); // 启
+        QCOMPARE(view(20)->shownPosition(), 960);
+        QWidget* setting = ui::forms().showModeless(21);
+        QCOMPARE(control<QLineEdit>(setting, "Text1_0")->text() + control<QLineEdit>(setting, "Text1_1")->text(),
+                 QStringLiteral("1005"));
+        ui::forms().unload(21);
+        QVERIFY(boxes().isEmpty());
+        QCOMPARE(readIni(), before);
+        // Once an anchor is saved again the file is what the clock reads.
+        button(w, "dcButton2_1")->press();
+        button(w, "dcButton1_0")->press(); // 子: 0 at 10:06:00
+        QCOMPARE(readIni(), QByteArray("0\r\n10:06:00\r\n2026/12/10\r\n5\r\n"));
+        ui::forms().unload(20);
+        ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 0);
     }
 
     void switchingBetweenTheViews()

@@ -51,6 +51,7 @@ private slots:
         ui::BoxRecorder::start();
         QFile::remove(tradeclock::ui::kAnchorFile);
         QDir().rmdir(tradeclock::ui::kAnchorFile);
+        tradeclock::ui::forgetHeldAnchorForTests();
     }
     void cleanup()
     {
@@ -162,8 +163,10 @@ private slots:
         QCOMPARE(boxes[0].text, message);
         QCOMPARE(boxes[0].title, QStringLiteral("提醒"));
         QCOMPARE(shown(w), QStringLiteral("00:00:00"));
-        control<ui::DcButton>(w, "dcButton2_0")->press();
-        QCOMPARE(ui::BoxRecorder::take().size(), 1);
+        control<ui::DcButton>(w, "dcButton2_0")->press(); // 修改 answers as the opening did
+        boxes = ui::BoxRecorder::take();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, message);
         QCOMPARE(readIni(), before);
     }
 
@@ -182,7 +185,7 @@ private slots:
             QCOMPARE(boxes[0].text, QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！"));
             QCOMPARE(shown(w), QStringLiteral("00:00:00"));
             control<ui::DcButton>(w, "dcButton2_0")->press();
-            QCOMPARE(ui::BoxRecorder::take().size(), 1);
+            QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！"));
             const QFileInfo info(tradeclock::ui::kAnchorFile);
             QCOMPARE(info.isSymLink(), !pipe);
             QVERIFY(!info.isFile());
