@@ -543,7 +543,9 @@ void BankPanel::editPanelClick(int i)
         if (!commit([row](std::string_view bytes, const QuestionBank& bank, std::size_t skipped) {
                 return deleteQuestion(bytes, bank, skipped, row);
             })) {
+            // Disarmed: the prompt to press again no longer holds.
             m_deleteArmed = false;
+            m_editStatus->clear();
             return;
         }
         backToBrowser(m_editFrame, colours::Blue);

@@ -329,6 +329,11 @@ private slots:
         QVERIFY(boxes[0].text != QStringLiteral("删除完毕!"));
         QCOMPARE(fileBytes(), one);
         QCOMPARE(exam::bankState().bank.count(), 1u);
+        // The refusal disarms the delete: no prompt stays, and the next press asks again.
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QString());
+        press("Button23_1");
+        QVERIFY(ui::BoxRecorder::take().isEmpty());
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QStringLiteral("请再按一次“删除”键确认!"));
         press("Button23_2");
     }
 
