@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -482,6 +483,46 @@ private slots:
         QVERIFY(m_main->panel(5)->isVisible());
         QVERIFY(!exam::bankState().bankItemChosen);
         QCOMPARE(exam::bankState().bank.count(), 6u);
+    }
+
+    // After a reading that failed, each write says the bank could not be read and writes
+    // nothing; it says the file was read again only once that happened.
+    void anUnreadableBankIsNeitherWrittenNorSaidReread()
+    {
+        m_main->tabClick(0);
+        exam::resetBankState();
+        const qint64 tooLarge = static_cast<qint64>(exam::kMaxBankFileBytes) + 1;
+        QVERIFY(QFile::resize("test.dat", tooLarge)); // sparse: no memory, no disk
+        m_main->tabClick(5);
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("科举题库文件太大，无法读取！"));
+        press("Button17_1");
+        fill("Text18", {"问", "答", "错", "错", "错"});
+        for (int i = 0; i < 2; ++i) {
+            press("Button22_0");
+            const auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text, QStringLiteral("科举题库文件太大，无法读取，这次没有写入。"));
+            QVERIFY(control<QLabel>(m_main, "Label19")->text() != QStringLiteral("添加完毕!"));
+            QCOMPARE(QFileInfo("test.dat").size(), tooLarge);
+        }
+        // The file is mended: the next press reads it, and the one after writes.
+        QVERIFY(QFile::resize("test.dat", 0));
+        {
+            QFile f("test.dat");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(gbk(kBank));
+        }
+        press("Button22_0");
+        const auto boxes = ui::BoxRecorder::take();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, QStringLiteral("题库文件已经重新读入，这次没有写入。请核对后再做一次。"));
+        QCOMPARE(fileBytes(), gbk(kBank));
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        QCOMPARE(box("Text23", -1)->text(), QStringLiteral("6"));
+        press("Button22_0");
+        QCOMPARE(control<QLabel>(m_main, "Label19")->text(), QStringLiteral("添加完毕!"));
+        QCOMPARE(fileBytes(), gbk(kBank + QStringLiteral(" 6,其它题目,问,答,错,错,错\r\n")));
+        press("Button22_2");
     }
 
     void writersRefuseWhileLinesWereSkipped()
