@@ -527,16 +527,20 @@ private slots:
 
     void writersRefuseWhileLinesWereSkipped()
     {
-        const QByteArray broken = gbk(kBank + QStringLiteral("坏行\r\n"));
-        useBank(broken);
-        press("Button17_1");
-        fill("Text18", {"问", "答", "错", "错", "错"});
-        press("Button22_0");
-        const auto boxes = ui::BoxRecorder::take();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].text.contains(QStringLiteral("没有读懂")));
-        QCOMPARE(fileBytes(), broken);
-        press("Button22_2");
+        // A line of the wrong shape, and a line with a byte that does not decode.
+        for (const QByteArray& broken :
+             {gbk(kBank + QStringLiteral("坏行\r\n")), gbk(kBank) + QByteArray("6,a,\xFF,c,d,e,f\r\n")}) {
+            useBank(broken);
+            QCOMPARE(exam::bankState().bank.count(), 5u);
+            press("Button17_1");
+            fill("Text18", {"问", "答", "错", "错", "错"});
+            press("Button22_0");
+            const auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QVERIFY(boxes[0].text.contains(QStringLiteral("没有读懂")));
+            QCOMPARE(fileBytes(), broken);
+            press("Button22_2");
+        }
     }
 
     void toolbarOpensExamAndMini()
