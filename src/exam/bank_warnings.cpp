@@ -31,4 +31,9 @@ std::vector<std::string> bankLoadWarnings(const BankLoadResult& r)
     return {text};
 }
 
+std::string unreadableBeforeWrite(const BankLoadResult& r)
+{
+    return r.tooLarge ? "科举题库文件太大，无法读取，这次没有写入。" : "无法读取科举题库文件，这次没有写入。";
+}
+
 } // namespace exam

@@ -11,4 +11,7 @@ namespace exam {
 // The warnings of one load, in the order to show them: none for a clean file.
 std::vector<std::string> bankLoadWarnings(const BankLoadResult& r);
 
+// What a write says when the file, read again before it, could not be read (r not readable).
+std::string unreadableBeforeWrite(const BankLoadResult& r);
+
 } // namespace exam

@@ -45,12 +45,12 @@ std::string_view withoutEofMark(std::string_view bytes)
 }
 
 // An original file is in the Chinese ANSI code page: a four-byte GB18030 code (second byte
-// a digit) would not read back there.
+// a digit) would not read back there. 0x80 is that code page's "€", one byte.
 bool onlyTwoByteCodes(std::string_view gb)
 {
     for (std::size_t i = 0; i < gb.size(); ++i) {
         const auto c = static_cast<unsigned char>(gb[i]);
-        if (c < 0x80)
+        if (c <= 0x80)
             continue;
         if (i + 1 < gb.size() && gb[i + 1] >= '0' && gb[i + 1] <= '9')
             return false;

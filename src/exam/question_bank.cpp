@@ -18,6 +18,7 @@ namespace exam {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kEuro = "\xE2\x82\xAC";
 
 bool isValidUtf8(std::string_view s)
 {
@@ -182,9 +183,11 @@ const GbTables& gbTables()
     return tables;
 }
 
-// Decodes GB18030 bytes to UTF-8 at out, which must have room for 2 * n bytes (no code
-// takes more than twice its own length in UTF-8: two bytes give at most four). Returns
-// the number of bytes written, or npos when the bytes are not valid GB18030.
+// Decodes GB18030 bytes to UTF-8 at out, which must have room for 3 * n bytes (the byte
+// 0x80 becomes the three of "€"; every other code takes at most twice its own length:
+// two bytes give at most four). Returns the number of bytes written, or npos when the
+// bytes are not valid GB18030. A lone 0x80 reads as "€", as the Chinese ANSI code page
+// (in which old banks were written) has it.
 std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, const GbTables& t)
 {
     char* o = out;
@@ -196,7 +199,12 @@ std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, 
             ++i;
             continue;
         }
-        if (c == 0x80 || c == 0xFF || i + 1 >= n)
+        if (c == 0x80) { // the Chinese ANSI code page's euro sign, which GB18030 lacks
+            o = putUtf8(o, 0x20AC);
+            ++i;
+            continue;
+        }
+        if (c == 0xFF || i + 1 >= n)
             return std::string::npos;
         const unsigned char d = b[i + 1];
         if (d >= 0x40 && d <= 0xFE) {
@@ -231,7 +239,7 @@ std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, 
 
 bool decodeGb18030(std::string_view in, std::string& out)
 {
-    out.resize(in.size() * 2);
+    out.resize(in.size() * 3);
     const std::size_t written =
         decodeGb18030Into(reinterpret_cast<const unsigned char*>(in.data()), in.size(), out.data(), gbTables());
     out.resize(written == std::string::npos ? 0 : written);
@@ -252,9 +260,31 @@ TextEncoding detectEncoding(std::string_view bytes)
             ascii = false;
             break;
         }
-    if (!ascii && isValidUtf8(bytes))
+    if (ascii)
+        return TextEncoding::Gb18030;
+    if (isValidUtf8(bytes))
         return TextEncoding::Utf8;
-    return TextEncoding::Gb18030;
+    // Some bytes are not UTF-8: the lines that hold more than ASCII decide, so one bad byte
+    // in a UTF-8 bank spoils only its own line. Chinese text in GB18030 is next to never
+    // valid UTF-8.
+    std::size_t utf8Lines = 0, otherLines = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        const std::string_view line = bytes.substr(pos, end - pos);
+        bool plain = true;
+        for (char c : line)
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                plain = false;
+                break;
+            }
+        if (!plain)
+            ++(isValidUtf8(line) ? utf8Lines : otherLines);
+        pos = end + 1;
+    }
+    return utf8Lines > otherLines ? TextEncoding::Utf8 : TextEncoding::Gb18030;
 }
 
 bool decodeToUtf8(std::string_view bytes, TextEncoding enc, std::string& out)
@@ -284,8 +314,21 @@ bool encodeFromUtf8(std::string_view utf8, TextEncoding enc, std::string& out)
     case TextEncoding::Utf8:
         out.assign(utf8);
         return isValidUtf8(utf8);
-    case TextEncoding::Gb18030:
-        return convert(utf8, "UTF-8", "GB18030", out);
+    case TextEncoding::Gb18030: {
+        // "€" is written as the code page's 0x80, as it was read.
+        out.clear();
+        std::string part;
+        while (true) {
+            const std::size_t euro = utf8.find(kEuro);
+            if (!convert(utf8.substr(0, euro), "UTF-8", "GB18030", part))
+                return false;
+            out += part;
+            if (euro == std::string_view::npos)
+                return true;
+            out += '\x80';
+            utf8.remove_prefix(euro + kEuro.size());
+        }
+    }
     }
     return false;
 }
@@ -507,17 +550,13 @@ BankLoadResult parseQuestionBank(std::string_view bytes)
     try {
         const TextEncoding enc = detectEncoding(bytes);
         const bool gb = enc == TextEncoding::Gb18030;
-        // detectEncoding has checked a file without BOM already.
-        if (enc == TextEncoding::Utf8Bom) {
+        if (enc == TextEncoding::Utf8Bom)
             bytes.remove_prefix(kBom.size());
-            if (!isValidUtf8(bytes))
-                return result;
-        }
         QuestionBank& bank = result.bank;
         bank.encoding = enc;
         // Room for the whole text decoded (at most twice the bytes); pages never written
         // cost nothing, and the rest is handed back at the end.
-        bank.reserveText(gb ? bytes.size() * 2 + 16 : bytes.size() + 16);
+        bank.reserveText(gb ? bytes.size() * 2 + 16 : bytes.size() + 16); // grows for many "€"
         const GbTables* tables = gb ? &gbTables() : nullptr;
         std::string scratch; // one decoded line
 
@@ -543,17 +582,20 @@ BankLoadResult parseQuestionBank(std::string_view bytes)
             }
             // CR and LF never occur inside a GB18030 code, so the lines can be found in the
             // bytes and decoded one by one; a code cut by a line end is invalid either way.
+            // A line that does not decode is a malformed line like any other.
             if (gb) {
-                if (scratch.size() < line.size() * 2)
-                    scratch.resize(line.size() * 2);
+                if (scratch.size() < line.size() * 3)
+                    scratch.resize(line.size() * 3);
                 const std::size_t len = decodeGb18030Into(reinterpret_cast<const unsigned char*>(line.data()),
                                                           line.size(), scratch.data(), *tables);
                 if (len == std::string::npos) {
-                    result.bank = QuestionBank{};
-                    result.badLines.clear();
-                    return result;
+                    result.badLines.push_back(lineNo);
+                    continue;
                 }
                 line = std::string_view(scratch.data(), len);
+            } else if (!isValidUtf8(line)) {
+                result.badLines.push_back(lineNo);
+                continue;
             }
 
             bool blank = true;

@@ -89,7 +89,7 @@ private:
 };
 
 struct BankLoadResult {
-    bool readable = false;         // false: the file could not be opened, read or decoded
+    bool readable = false;         // false: the file could not be opened or read
     bool tooLarge = false;         // the file is larger than the bank may be (readable is false)
     QuestionBank bank;             // every well-formed record, in file order
     std::vector<int> badLines;     // 1-based numbers of the lines that were not seven fields
@@ -101,8 +101,8 @@ struct BankLoadResult {
 std::vector<std::string> splitFields(std::string_view line);
 
 // Decodes the bytes (UTF-8 with or without BOM, else GB18030) and parses them line by
-// line: blank lines are skipped, a line that does not hold exactly seven fields is
-// counted in badLines and left out, every other line becomes a record. Ctrl-Z bytes at
+// line: blank lines are skipped, a line that does not decode or does not hold exactly
+// seven fields is counted in badLines and left out, every other line becomes a record. Ctrl-Z bytes at
 // the very end (the end-of-file mark of old DOS editors) are not part of the text.
 BankLoadResult parseQuestionBank(std::string_view bytes);
 
@@ -110,7 +110,8 @@ BankLoadResult parseQuestionBank(std::string_view bytes);
 BankLoadResult loadQuestionBankFile(const std::string& path);
 
 // Text conversion between the file's encoding and UTF-8. decode returns false when the
-// bytes are not valid in that encoding.
+// bytes are not valid in that encoding. In GB18030 a lone byte 0x80 stands for "€", as in
+// the Chinese ANSI code page, both ways.
 bool decodeToUtf8(std::string_view bytes, TextEncoding enc, std::string& out);
 bool encodeFromUtf8(std::string_view utf8, TextEncoding enc, std::string& out);
 TextEncoding detectEncoding(std::string_view bytes);

@@ -214,3 +214,28 @@ TEST(BankWriter, RowsBeyondTheBankAreRefused)
     EXPECT_FALSE(rewriteQuestion(before, r.bank, 0, 5, fields()).ok);
     EXPECT_FALSE(deleteQuestion(before, r.bank, 0, 5).ok);
 }
+
+// A bank of the Chinese ANSI code page holds "€" as the byte 0x80: an add, a change and a
+// delete keep it so, and a "€" typed in is written the same way (the followed digit makes
+// no four-byte code of it).
+TEST(BankWriter, TheEuroSignStaysTheCodePagesByte)
+{
+    const std::string euroLine = gbk(" 1,其它题目,价格") + "\x80" + gbk("5,对,错,错,错\r\n");
+    const std::string before = euroLine + gbk(fiveLines()).substr(gbk(" 1,历史知识,问题1,答1,错,错,错\r\n").size());
+    const BankLoadResult r = load(before);
+    ASSERT_EQ(r.bank.count(), 5u);
+    ASSERT_EQ(r.bank.record(0).question, "价格€5");
+
+    const BankWrite added = appendQuestion(before, r.bank, 0, fields("€5是多少？", "五欧元"));
+    ASSERT_TRUE(added.ok) << added.message;
+    EXPECT_EQ(added.bytes, before + " 6," + gbk("其它题目,") + "\x80" + gbk("5是多少？,五欧元,错一,错二,错三\r\n"));
+
+    const BankWrite changed = rewriteQuestion(before, r.bank, 0, 1, fields("问题2", "答2"));
+    ASSERT_TRUE(changed.ok) << changed.message;
+    EXPECT_EQ(changed.bytes.substr(0, euroLine.size() - 1), euroLine.substr(1)); // the line, its number trimmed
+    EXPECT_EQ(changed.bank.record(0).question, "价格€5");
+
+    const BankWrite deleted = deleteQuestion(before, r.bank, 0, 4);
+    ASSERT_TRUE(deleted.ok) << deleted.message;
+    EXPECT_EQ(deleted.bytes.substr(0, euroLine.size()), euroLine);
+}

@@ -30,6 +30,14 @@ AnchorRead readAnchorFile();
 // and the file is then as it was.
 bool writeAnchorFile(const std::string& text);
 
+// A synchronisation whose anchor could not be saved: the clock keeps it in memory for the
+// rest of the run, until an anchor is saved again.
+void holdAnchor(const ClockAnchor& anchor);
+// The anchor the clock runs on: the one held in memory, else what setting.ini holds.
+AnchorRead currentAnchor();
+// Tests start each case without a held anchor.
+void forgetHeldAnchorForTests();
+
 // The reminders of the clock windows, titled "提醒".
 void remindFirstRun(QWidget* parent);
 void remindDamaged(QWidget* parent);

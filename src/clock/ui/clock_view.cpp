@@ -96,7 +96,7 @@ void ClockView::placeTopRight()
 
 ClockView::LoadOutcome ClockView::startFromFile(bool applyMaintenanceRule)
 {
-    const AnchorRead read = readAnchorFile();
+    const AnchorRead read = currentAnchor();
     if (read.status == AnchorRead::Missing) {
         stopClock();
         remindFirstRun(this);

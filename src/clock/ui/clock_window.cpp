@@ -175,9 +175,11 @@ void ClockWindow::synchronise(int k)
         return;
     }
     const ClockAnchor anchor = synchronisedAnchor(k, currentTime());
-    if (!writeAnchorFile(formatClockAnchor(anchor)))
+    if (!writeAnchorFile(formatClockAnchor(anchor))) {
+        holdAnchor(anchor);
         ::ui::messageBox(this, QStringLiteral("对时记录setting.ini无法保存,时钟只在本次运行中走动！"),
                          QStringLiteral("提醒"), ::ui::BoxIcon::Warning);
+    }
     startWith(anchor);
     setButtons(false, true, false);
 }

@@ -90,7 +90,8 @@ TimeSettingWindow::TimeSettingWindow() : FormWindow(kNumber)
         });
     }
 
-    const AnchorRead read = readAnchorFile();
+    const AnchorRead read = currentAnchor();
+    m_damaged = read.status == AnchorRead::Damaged;
     if (read.status == AnchorRead::Ok) {
         m_anchor = read.anchor;
         const int s = m_anchor->storedSeconds;
@@ -125,7 +126,10 @@ void TimeSettingWindow::write()
 {
     if (!m_anchor) {
         // Without a readable anchor there is nothing to adjust: a synchronisation comes first.
-        remindFirstRun(this);
+        if (m_damaged)
+            remindDamaged(this);
+        else
+            remindFirstRun(this);
         return;
     }
     const TimeOfDay t = shownTime();

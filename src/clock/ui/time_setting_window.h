@@ -31,6 +31,7 @@ private:
     std::array<QLineEdit*, 3> m_boxes{}; // Text1(0..2): hour, minute, second
     std::array<QTimer*, 6> m_timers{};   // Timer1(0..5)
     std::optional<ClockAnchor> m_anchor;
+    bool m_damaged = false; // setting.ini was there but could not be read
 };
 
 // Form22 "            跑商时钟帮助": the clock's help; a double click closes it.

@@ -3,9 +3,11 @@
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
+#include "common/ui/save_file.h"
 #include "common/ui/twips.h"
 #include "exam/bank_search.h"
 #include "exam/bank_state.h"
+#include "exam/bank_warnings.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,7 +19,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <fstream>
@@ -437,18 +438,26 @@ bool BankPanel::commit(const std::function<BankWrite(std::string_view, const Que
         ::ui::warningBox(parent, QStringLiteral("找不到题库文件 test.dat，没有写入。"));
         return false;
     }
-    if (size != s.fileSize || time != s.fileTime) {
+    // The bank in memory must be the file's: read it again when the last reading failed or
+    // the file changed since, and write nothing this time.
+    if (!s.bankLoaded || size != s.fileSize || time != s.fileTime) {
         BankLoadResult r = loadQuestionBankFile(path);
-        if (r.readable) {
-            s.bank = std::move(r.bank);
-            s.skippedLines = r.badLines.size();
-            stampBankFile();
+        if (!r.readable) {
+            ::ui::warningBox(parent, qs(unreadableBeforeWrite(r)));
+            return false;
         }
+        const bool changed = s.bankLoaded;
+        s.bank = std::move(r.bank);
+        s.skippedLines = r.badLines.size();
+        s.bankLoaded = true;
+        stampBankFile();
         // The rows may have moved: the edit panel's record is chosen again from the list.
         if (m_editFrame->isVisible())
             backToBrowser(m_editFrame, colours::Blue);
         m_model->setRows({});
-        ::ui::warningBox(parent, QStringLiteral("题库文件在读入之后被改动过，已经重新读入，这次没有写入。请核对后再做一次。"));
+        ::ui::warningBox(parent, changed ? QStringLiteral("题库文件在读入之后被改动过，已经重新读入，"
+                                                          "这次没有写入。请核对后再做一次。")
+                                         : QStringLiteral("题库文件已经重新读入，这次没有写入。请核对后再做一次。"));
         return false;
     }
     std::string bytes;
@@ -461,11 +470,7 @@ bool BankPanel::commit(const std::function<BankWrite(std::string_view, const Que
         ::ui::warningBox(parent, qs(w.message));
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    const auto length = static_cast<qint64>(w.bytes.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(w.bytes.data(), length) != length || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    if (const QString why = ::ui::replaceFile(QString::fromStdString(path), w.bytes); !why.isEmpty()) {
         ::ui::warningBox(parent, QStringLiteral("题库文件没有写成（%1），文件和题库都保持原样。").arg(why));
         return false;
     }
@@ -547,7 +552,9 @@ void BankPanel::editPanelClick(int i)
         if (!commit([row](std::string_view bytes, const QuestionBank& bank, std::size_t skipped) {
                 return deleteQuestion(bytes, bank, skipped, row);
             })) {
+            // Disarmed: the prompt to press again no longer holds.
             m_deleteArmed = false;
+            m_editStatus->clear();
             return;
         }
         backToBrowser(m_editFrame, colours::Blue);

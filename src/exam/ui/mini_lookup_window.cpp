@@ -1,5 +1,6 @@
 #include "exam/ui/mini_lookup_window.h"
 
+#include "common/file_exists.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
@@ -108,6 +109,12 @@ MiniLookupWindow::MiniLookupWindow() : FormWindow(kNumber)
 
 void MiniLookupWindow::loadBank()
 {
+    // As the 科举 tab: no file (or no regular one, such as a pipe) is no bank.
+    if (!common::fileExists(std::string(kBankFileName))) {
+        ::ui::warningBox(this, QStringLiteral("对不起，找不到科举题库文件！"));
+        m_lookup = MiniLookup();
+        return;
+    }
     BankLoadResult r = loadQuestionBankFile(std::string(kBankFileName));
     for (const std::string& warning : bankLoadWarnings(r))
         ::ui::warnIfAny(this, warning);

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "support/controls.h"
 
 using app::ui::MainWindow;
@@ -133,6 +135,17 @@ private slots:
         tab(5)->press();
         QCOMPARE(ui::BoxRecorder::take().size(), 1);
         QVERIFY(QDir().rmdir("test.dat"));
+        // Nor is a pipe (a read would wait for a writer) or a link to an endless device.
+        QCOMPARE(::mkfifo("test.dat", 0600), 0);
+        tab(5)->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QString("对不起，找不到科举题库文件！"));
+        QVERIFY(QFile::remove("test.dat"));
+        QVERIFY(QFile::link("/dev/zero", "test.dat"));
+        tab(5)->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QString("对不起，找不到科举题库文件！"));
+        QVERIFY(QFile::remove("test.dat"));
+        checkActive(0);
+        QVERIFY(!exam::bankState().bankLoaded);
     }
 
     void bankIsReadOnceOnFirstOpening()
@@ -168,14 +181,17 @@ private slots:
         QVERIFY(exam::bankState().bankLoaded);
     }
 
-    void unreadableBankStaysUnloaded()
+    // A byte that neither UTF-8 nor GB18030 reads spoils only its own line.
+    void anUndecodableLineIsSkippedLikeAMalformedOne()
     {
-        writeBank("1,a,\x81\x20,c,d,e,f\r\n"); // neither UTF-8 nor GB18030
+        writeBank("1,游戏知识,问一,对,错,错,错\r\n2,a,\x81\x20,c,d,e,f\r\n3,古代常识,问三,对,错,错,错\r\n");
         tab(5)->press();
         const auto boxes = ui::BoxRecorder::take();
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes[0].text, QString("无法读取科举题库文件！"));
-        QVERIFY(!exam::bankState().bankLoaded);
+        QCOMPARE(boxes[0].text, QString("科举题库文件第2行格式有误，已跳过！"));
+        QVERIFY(exam::bankState().bankLoaded);
+        QCOMPARE(exam::bankState().bank.count(), std::size_t{2});
+        QCOMPARE(exam::bankState().skippedLines, std::size_t{1});
     }
 
     void oversizedBankWarnsAndStaysUnloaded()

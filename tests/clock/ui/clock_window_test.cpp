@@ -12,14 +12,18 @@
 #include "platform/ui/window_order.h"
 #include "support/anchor_file.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 #include "support/main_window.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using tradeclock::LocalTime;
 using tradeclock::ui::ClockView;
@@ -89,6 +93,7 @@ private slots:
         QFile::remove(tradeclock::ui::kAnchorFile);
         QDir().rmdir(tradeclock::ui::kAnchorFile);
         IncenseService::instance().resetForTests();
+        tradeclock::ui::forgetHeldAnchorForTests();
         setNow(hms(10, 5, 0));
     }
     void cleanup()
@@ -242,16 +247,121 @@ private slots:
         QVERIFY(view(20)->running());
     }
 
+    // Files that are not files: a pipe (nobody writes to it, so a plain read would wait for
+    // ever) and a link to an endless device. Each reads as damaged at once.
+    void filesThatAreNotFilesAreDamaged_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("a pipe") << "pipe" << true;
+        QTest::newRow("a link to /dev/zero") << "zero" << true;
+        QTest::newRow("4096 bytes") << "4096" << false;
+        QTest::newRow("4097 bytes") << "4097" << true;
+    }
+    void filesThatAreNotFilesAreDamaged()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, damaged);
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(tradeclock::ui::kAnchorFile).constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", tradeclock::ui::kAnchorFile));
+        } else {
+            QByteArray text("0\r\n10:00:00\r\n2026/12/10\r\n5"); // blanks at a field's end are dropped
+            writeIni(text + QByteArray(kind.toInt() - text.size(), ' '));
+        }
+        QWidget* w = ui::forms().showModeless(20);
+        if (!damaged) {
+            QVERIFY(boxes().isEmpty());
+            QVERIFY(view(20)->running());
+            return;
+        }
+        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
+        QVERIFY(view(20)->stopped());
+        QCOMPARE(buttonStates(w), QStringLiteral("0001"));
+        ui::forms().unload(20);
+        ui::forms().showModeless(12); // the compact view reads it the same way
+        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
+        QVERIFY(!view(12)->running());
+    }
+
+    // A full disk (every write to the folder fails with ENOSPC), with a file from an earlier
+    // synchronisation and without one: the file stays as it was, no temporary file is left,
+    // the player is told, and the clock runs on the new synchronisation.
+    void aFailedWriteIsReportedAndTheClockRunsOn_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("over an earlier synchronisation") << QByteArray("0\r\n10:00:00\r\n2026/12/10\r\n5\r\n");
+        QTest::newRow("the first synchronisation") << QByteArray();
+    }
     void aFailedWriteIsReportedAndTheClockRunsOn()
     {
-        QVERIFY(QDir().mkdir(tradeclock::ui::kAnchorFile)); // nothing can replace a directory
+        QFETCH(QByteArray, before);
+        if (!before.isEmpty())
+            writeIni(before);
         QWidget* w = ui::forms().showModeless(20);
-        expectOneBox("对时记录setting.ini无法读取,请重新手动对时！", "提醒");
-        button(w, "dcButton1_2")->press();
+        if (before.isEmpty())
+            expectOneBox("第一次运行,请先手动对时！", "提醒");
+        else
+            button(w, "dcButton2_1")->press(); // 停
+        QVERIFY(boxes().isEmpty());
+        const QStringList files = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            button(w, "dcButton1_2")->press(); // 寅: 300
+            QVERIFY(test::fullDisk::refused() > 0);
+        }
         expectOneBox("对时记录setting.ini无法保存,时钟只在本次运行中走动！", "提醒");
+        QCOMPARE(readIni(), before.isEmpty() ? QByteArray("<missing>") : before);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
         QVERIFY(view(20)->running());
         tickAt(hms(10, 5, 1));
         QCOMPARE(view(20)->shownPosition(), 301);
+    }
+
+    // After a synchronisation that could not be saved, the clock runs on it for the rest of
+    // the run: the compact view, a reopened clock, "启" and the time setting all use it, not
+    // the older file.
+    void anUnsavedSynchronisationHoldsForTheRun()
+    {
+        const QByteArray before("0\r\n10:00:00\r\n2026/12/10\r\n5\r\n");
+        writeIni(before);
+        QWidget* w = ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 300);
+        button(w, "dcButton2_1")->press(); // 停
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            button(w, "dcButton1_6")->press(); // 午: 900 at 10:05:00
+        }
+        expectOneBox("对时记录setting.ini无法保存,时钟只在本次运行中走动！", "提醒");
+        QCOMPARE(view(20)->shownPosition(), 900);
+        button(w, "dcButton3_2")->press(); // 切
+        QVERIFY(view(12)->running());
+        QCOMPARE(view(12)->shownPosition(), 900);
+        tickAt(hms(10, 5, 30), 12);
+        QCOMPARE(view(12)->shownPosition(), 930);
+        button(ui::forms().loaded(12), "dcButton3")->press();
+        QCOMPARE(view(20)->shownPosition(), 930);
+        ui::forms().unload(20);
+        w = ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 930);
+        button(w, "dcButton2_1")->press(); // 停
+        tickAt(hms(10, 6, 0));
+        button(w, "dcButton2_0")->press(); // 启
+        QCOMPARE(view(20)->shownPosition(), 960);
+        QWidget* setting = ui::forms().showModeless(21);
+        QCOMPARE(control<QLineEdit>(setting, "Text1_0")->text() + control<QLineEdit>(setting, "Text1_1")->text(),
+                 QStringLiteral("1005"));
+        ui::forms().unload(21);
+        QVERIFY(boxes().isEmpty());
+        QCOMPARE(readIni(), before);
+        // Once an anchor is saved again the file is what the clock reads.
+        button(w, "dcButton2_1")->press();
+        button(w, "dcButton1_0")->press(); // 子: 0 at 10:06:00
+        QCOMPARE(readIni(), QByteArray("0\r\n10:06:00\r\n2026/12/10\r\n5\r\n"));
+        ui::forms().unload(20);
+        ui::forms().showModeless(20);
+        QCOMPARE(view(20)->shownPosition(), 0);
     }
 
     void switchingBetweenTheViews()

@@ -7,6 +7,7 @@
 #include "common/ui/messages.h"
 #include "support/anchor_file.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using tradeclock::ui::TimeSettingWindow;
 using test::control;
@@ -48,6 +51,7 @@ private slots:
         ui::BoxRecorder::start();
         QFile::remove(tradeclock::ui::kAnchorFile);
         QDir().rmdir(tradeclock::ui::kAnchorFile);
+        tradeclock::ui::forgetHeldAnchorForTests();
     }
     void cleanup()
     {
@@ -159,22 +163,59 @@ private slots:
         QCOMPARE(boxes[0].text, message);
         QCOMPARE(boxes[0].title, QStringLiteral("提醒"));
         QCOMPARE(shown(w), QStringLiteral("00:00:00"));
-        control<ui::DcButton>(w, "dcButton2_0")->press();
-        QCOMPARE(ui::BoxRecorder::take().size(), 1);
+        control<ui::DcButton>(w, "dcButton2_0")->press(); // 修改 answers as the opening did
+        boxes = ui::BoxRecorder::take();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, message);
         QCOMPARE(readIni(), before);
     }
 
+    // A pipe and a link to an endless device read as damaged at once, and nothing is written.
+    void filesThatAreNotFilesAreDamaged()
+    {
+        for (const bool pipe : {true, false}) {
+            QFile::remove(tradeclock::ui::kAnchorFile);
+            if (pipe)
+                QCOMPARE(::mkfifo(QFile::encodeName(tradeclock::ui::kAnchorFile).constData(), 0600), 0);
+            else
+                QVERIFY(QFile::link("/dev/zero", tradeclock::ui::kAnchorFile));
+            TimeSettingWindow* w = open();
+            auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text, QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！"));
+            QCOMPARE(shown(w), QStringLiteral("00:00:00"));
+            control<ui::DcButton>(w, "dcButton2_0")->press();
+            QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！"));
+            const QFileInfo info(tradeclock::ui::kAnchorFile);
+            QCOMPARE(info.isSymLink(), !pipe);
+            QVERIFY(!info.isFile());
+            ui::forms().unload(21);
+        }
+    }
+
+    // A full disk: every write to the folder fails with ENOSPC.
     void aFailedWriteIsReported()
     {
-        writeIni("450\r\n08:05:09\r\n2026/12/10\r\n5\r\n");
+        const QByteArray before("450\r\n08:05:09\r\n2026/12/10\r\n5\r\n");
+        writeIni(before);
         TimeSettingWindow* w = open();
-        QVERIFY(QFile::remove(tradeclock::ui::kAnchorFile));
-        QVERIFY(QDir().mkdir(tradeclock::ui::kAnchorFile)); // nothing can replace a directory
-        control<ui::DcButton>(w, "dcButton2_0")->press();
+        w->stepTick(1);
+        const QStringList files = QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        {
+            test::fullDisk::Filled full(QDir::currentPath());
+            control<ui::DcButton>(w, "dcButton2_0")->press();
+            QVERIFY(test::fullDisk::refused() > 0);
+        }
         auto boxes = ui::BoxRecorder::take();
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes[0].text, QStringLiteral("对时记录setting.ini无法保存,时间未修改！"));
         QCOMPARE(boxes[0].title, QStringLiteral("修改"));
+        QCOMPARE(readIni(), before);
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
+        // Once the disk has room again the same change goes through.
+        control<ui::DcButton>(w, "dcButton2_0")->press();
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("时间修改完毕！"));
+        QCOMPARE(readIni(), QByteArray("450\r\n07:05:09\r\n2026/12/10\r\n5\r\n"));
     }
 
     void helpClosesOnADoubleClick()

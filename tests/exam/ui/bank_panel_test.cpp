@@ -6,12 +6,14 @@
 #include "exam/bank_state.h"
 #include "exam/ui/bank_panel.h"
 #include "support/controls.h"
+#include "support/full_disk.h"
 #include "support/main_window.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -328,6 +330,11 @@ private slots:
         QVERIFY(boxes[0].text != QStringLiteral("删除完毕!"));
         QCOMPARE(fileBytes(), one);
         QCOMPARE(exam::bankState().bank.count(), 1u);
+        // The refusal disarms the delete: no prompt stays, and the next press asks again.
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QString());
+        press("Button23_1");
+        QVERIFY(ui::BoxRecorder::take().isEmpty());
+        QCOMPARE(control<QLabel>(m_main->panel(10), "Label20")->text(), QStringLiteral("请再按一次“删除”键确认!"));
         press("Button23_2");
     }
 
@@ -381,6 +388,56 @@ private slots:
         press("Button22_2");
     }
 
+    // A full disk: every write to the folder fails with ENOSPC. Neither an add, an edit nor a
+    // delete may leave a short file behind or claim success.
+    void aFullDiskLeavesFileAndBankAsTheyWere()
+    {
+        const QStringList files = QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const auto reported = [this](const char* what) {
+            const auto boxes = ui::BoxRecorder::take();
+            QVERIFY2(boxes.size() == 1, what);
+            QVERIFY2(boxes[0].text.startsWith(QStringLiteral("题库文件没有写成（")) &&
+                         boxes[0].text.endsWith(QStringLiteral("），文件和题库都保持原样。")),
+                     qPrintable(boxes[0].text));
+            QVERIFY2(test::fullDisk::refused() > 0, what);
+        };
+        test::fullDisk::Filled full(QDir::currentPath());
+
+        press("Button17_1");
+        fill("Text18", {"问", "答", "错", "错", "错"});
+        press("Button22_0");
+        reported("add");
+        QVERIFY(control<QLabel>(m_main, "Label19")->text() != QStringLiteral("添加完毕!"));
+        QCOMPARE(box("Text23", -1)->text(), QStringLiteral("6"));
+        QCOMPARE(box("Text18", 0)->text(), QStringLiteral("问")); // the fields stay for another try
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        press("Button22_2");
+
+        choose(0);
+        clickItem(1);
+        press("Button17_2");
+        box("Text26", 0)->setText(QStringLiteral("中国最长的河流叫什么？"));
+        press("Button23_0");
+        press("Button23_0");
+        reported("edit");
+        QVERIFY(m_main->panel(10)->isVisible());
+        QCOMPARE(exam::bankState().bank.record(1).question, std::string_view("中国最长的河流是哪一条？"));
+        press("Button23_2");
+
+        choose(0);
+        clickItem(2);
+        press("Button17_2");
+        press("Button23_1");
+        press("Button23_1");
+        reported("delete");
+        QVERIFY(m_main->panel(10)->isVisible());
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        press("Button23_2");
+
+        QCOMPARE(fileBytes(), gbk(kBank));
+        QCOMPARE(QDir(".").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), files);
+    }
+
     void aFileChangedOnDiskIsReadAgainFirst()
     {
         const QByteArray other = gbk(kBank + QStringLiteral(" 6,其它题目,别人加的题,对,错,错,错\r\n"));
@@ -428,18 +485,62 @@ private slots:
         QCOMPARE(exam::bankState().bank.count(), 6u);
     }
 
-    void writersRefuseWhileLinesWereSkipped()
+    // After a reading that failed, each write says the bank could not be read and writes
+    // nothing; it says the file was read again only once that happened.
+    void anUnreadableBankIsNeitherWrittenNorSaidReread()
     {
-        const QByteArray broken = gbk(kBank + QStringLiteral("坏行\r\n"));
-        useBank(broken);
+        m_main->tabClick(0);
+        exam::resetBankState();
+        const qint64 tooLarge = static_cast<qint64>(exam::kMaxBankFileBytes) + 1;
+        QVERIFY(QFile::resize("test.dat", tooLarge)); // sparse: no memory, no disk
+        m_main->tabClick(5);
+        QCOMPARE(ui::BoxRecorder::take().value(0).text, QStringLiteral("科举题库文件太大，无法读取！"));
         press("Button17_1");
         fill("Text18", {"问", "答", "错", "错", "错"});
+        for (int i = 0; i < 2; ++i) {
+            press("Button22_0");
+            const auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text, QStringLiteral("科举题库文件太大，无法读取，这次没有写入。"));
+            QVERIFY(control<QLabel>(m_main, "Label19")->text() != QStringLiteral("添加完毕!"));
+            QCOMPARE(QFileInfo("test.dat").size(), tooLarge);
+        }
+        // The file is mended: the next press reads it, and the one after writes.
+        QVERIFY(QFile::resize("test.dat", 0));
+        {
+            QFile f("test.dat");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(gbk(kBank));
+        }
         press("Button22_0");
         const auto boxes = ui::BoxRecorder::take();
         QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes[0].text.contains(QStringLiteral("没有读懂")));
-        QCOMPARE(fileBytes(), broken);
+        QCOMPARE(boxes[0].text, QStringLiteral("题库文件已经重新读入，这次没有写入。请核对后再做一次。"));
+        QCOMPARE(fileBytes(), gbk(kBank));
+        QCOMPARE(exam::bankState().bank.count(), 5u);
+        QCOMPARE(box("Text23", -1)->text(), QStringLiteral("6"));
+        press("Button22_0");
+        QCOMPARE(control<QLabel>(m_main, "Label19")->text(), QStringLiteral("添加完毕!"));
+        QCOMPARE(fileBytes(), gbk(kBank + QStringLiteral(" 6,其它题目,问,答,错,错,错\r\n")));
         press("Button22_2");
+    }
+
+    void writersRefuseWhileLinesWereSkipped()
+    {
+        // A line of the wrong shape, and a line with a byte that does not decode.
+        for (const QByteArray& broken :
+             {gbk(kBank + QStringLiteral("坏行\r\n")), gbk(kBank) + QByteArray("6,a,\xFF,c,d,e,f\r\n")}) {
+            useBank(broken);
+            QCOMPARE(exam::bankState().bank.count(), 5u);
+            press("Button17_1");
+            fill("Text18", {"问", "答", "错", "错", "错"});
+            press("Button22_0");
+            const auto boxes = ui::BoxRecorder::take();
+            QCOMPARE(boxes.size(), 1);
+            QVERIFY(boxes[0].text.contains(QStringLiteral("没有读懂")));
+            QCOMPARE(fileBytes(), broken);
+            press("Button22_2");
+        }
     }
 
     void toolbarOpensExamAndMini()
