@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
@@ -42,23 +43,46 @@ QString boxText(QWidget* box)
     return {};
 }
 
+enum class Helper { Warning, Message, Question, Confirm, Input };
+
 // A window whose handler goes on using its own members after its box returns.
 class BoxOwner : public ui::FormWindow {
 public:
     BoxOwner() : FormWindow(34) { m_field = new QLineEdit(this); }
-    void handler()
+    // Raises the box of one helper and keeps what a question was answered.
+    void handler(Helper helper)
     {
-        ui::warningBox(this, QStringLiteral("有误"));
+        const QString text = QStringLiteral("有误");
+        switch (helper) {
+        case Helper::Warning:
+            ui::warningBox(this, text);
+            break;
+        case Helper::Message:
+            ui::messageBox(this, text, QStringLiteral("提示"), ui::BoxIcon::Information);
+            break;
+        case Helper::Question:
+            answeredYes = ui::questionBox(this, text, QStringLiteral("问"));
+            break;
+        case Helper::Confirm:
+            answeredYes = ui::confirmBox(this, text, QStringLiteral("问"));
+            break;
+        case Helper::Input:
+            answeredYes = ui::inputBox(this, text, QStringLiteral("问"), QStringLiteral("1")).has_value();
+            break;
+        }
         m_field->setText(QStringLiteral("0")); // the window must still be there
         ++handlersDone;
     }
     static inline int handlersDone = 0;
+    static inline bool answeredYes = false;
 
 private:
     QLineEdit* m_field;
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Helper)
 
 class MessagesTest : public QObject {
     Q_OBJECT
@@ -75,9 +99,20 @@ private slots:
         ui::forms().reset();
     }
 
-    // The handler that raised the box finishes on a live window; the window goes after.
+    // Every box helper: the handler that raised the box finishes on a live window, a
+    // question dismissed with its window answers no; the window goes after.
+    void windowClosedByCodeWhileItsBoxIsUp_data()
+    {
+        QTest::addColumn<Helper>("helper");
+        QTest::newRow("warningBox") << Helper::Warning;
+        QTest::newRow("messageBox") << Helper::Message;
+        QTest::newRow("questionBox") << Helper::Question;
+        QTest::newRow("confirmBox") << Helper::Confirm;
+        QTest::newRow("inputBox") << Helper::Input;
+    }
     void windowClosedByCodeWhileItsBoxIsUp()
     {
+        QFETCH(Helper, helper);
         auto* w = static_cast<BoxOwner*>(ui::forms().showModeless(34));
         QPointer<QWidget> guard(w);
         QString seen;
@@ -86,9 +121,11 @@ private slots:
             ui::forms().unload(34);
         });
         BoxOwner::handlersDone = 0;
-        w->handler();
+        BoxOwner::answeredYes = true;
+        w->handler(helper);
         QCOMPARE(seen, QStringLiteral("有误"));
         QCOMPARE(BoxOwner::handlersDone, 1);
+        QVERIFY(!BoxOwner::answeredYes || helper == Helper::Warning || helper == Helper::Message);
         QVERIFY(!ui::forms().isLoaded(34));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -134,6 +171,41 @@ private slots:
         }
         QVERIFY(boxSeen);
         QVERIFY(!ui::forms().isLoaded(form));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    // The hot-key composer closed by code, or by the program's shut-down, while its
+    // 确认清空？ is up: no crash, the box goes, the window goes once the box has returned.
+    void hotkeyComposerClosedUnderItsConfirm_data()
+    {
+        QTest::addColumn<bool>("shutDown");
+        QTest::newRow("unload") << false;
+        QTest::newRow("shut-down") << true;
+    }
+    void hotkeyComposerClosedUnderItsConfirm()
+    {
+        QFETCH(bool, shutDown);
+        ui::FormWindow* w = ui::forms().showModeless(16);
+        QPointer<QWidget> guard(w);
+        test::control<QPlainTextEdit>(w, "Text1")->setPlainText(QStringLiteral("收购四级家具"));
+        QString seen;
+        QStringList buttons;
+        onceBoxIsUp([&seen, &buttons, shutDown](QWidget* box) {
+            seen = boxText(box);
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons())
+                buttons << b->text();
+            if (shutDown)
+                ui::forms().shutDown();
+            else
+                ui::forms().unload(16);
+        });
+        test::control<ui::DcButton>(w, "dcButton3_0")->QAbstractButton::click();
+        QCOMPARE(seen, QStringLiteral("确认清空？"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("取消"), QStringLiteral("确定")}));
+        QVERIFY(!ui::forms().isLoaded(16));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
     }
