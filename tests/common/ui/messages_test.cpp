@@ -9,20 +9,24 @@
 #include <functional>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// Runs `action` on the modal box once it is up (from the box's own event loop).
-void onceBoxIsUp(std::function<void(QWidget* box)> action)
+// Runs `action` on the modal box once it is up (from the box's own event loop); no more
+// once `owner` is gone.
+void onceBoxIsUp(std::function<void(QWidget* box)> action, QObject* owner = nullptr)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(owner);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
         if (QWidget* box = QApplication::activeModalWidget(); box && box->isVisible()) {
@@ -86,7 +90,18 @@ Q_DECLARE_METATYPE(Helper)
 
 class MessagesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_startDir;
+
 private slots:
+    void initTestCase()
+    {
+        // test.dat and setting.ini of the windows that read them are the test's own.
+        QVERIFY(m_dir.isValid());
+        m_startDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
     void init()
     {
         ui::BoxRecorder::stop(); // real boxes
@@ -208,6 +223,81 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
+    }
+
+    // A window closed by code (its own close, an unload, the program's shut-down) while
+    // the warning its opening raised is up: the box goes, the window never shows, and the
+    // next opening loads it afresh.
+    void windowClosedUnderItsOpeningWarning_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("closer");
+        const QByteArray bank = " 1,历史知识,刘徽是哪个朝代的人？,魏晋,秦,隋,元\r\n半行,没有\r\n";
+        const QByteArray ini = "0\r\n25:00:00\r\n2026/12/10\r\n5\r\n"; // no hour 25
+        const QString bankWarning = QStringLiteral("科举题库文件第2行格式有误，已跳过！");
+        const QString iniWarning = QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！");
+        for (const char* closer : {"close", "unload", "shut-down"}) {
+            QTest::addRow("Form8 %s", closer) << 8 << "test.dat" << bank << bankWarning << closer;
+            QTest::addRow("Form20 %s", closer) << 20 << "setting.ini" << ini << iniWarning << closer;
+            QTest::addRow("Form12 %s", closer) << 12 << "setting.ini" << ini << iniWarning << closer;
+        }
+    }
+    void windowClosedUnderItsOpeningWarning()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        QFETCH(QString, closer);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(content), content.size());
+        }
+        QObject owner;
+        QString seen;
+        QPointer<QWidget> window;
+        bool outlived = false;
+        onceBoxIsUp(
+            [&](QWidget* box) {
+                seen = boxText(box);
+                window = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+                if (closer == QLatin1String("close"))
+                    window->close();
+                else if (closer == QLatin1String("unload"))
+                    ui::forms().unload(form);
+                else
+                    ui::forms().shutDown();
+                // A box that stayed up is answered as the player would, with OK.
+                QTimer::singleShot(300, &owner, [&outlived] {
+                    if (auto* up = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                        outlived = true;
+                        up->accept();
+                    }
+                });
+            },
+            &owner);
+        ui::FormWindow* shown = ui::forms().showModeless(form);
+        QCOMPARE(seen, warning);
+        QVERIFY(window);
+        QVERIFY(!outlived);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(shown == nullptr);
+        QVERIFY(!ui::forms().isLoaded(form));
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+
+        // Opened again, it loads afresh: the warning again, answered, and the window shows.
+        ui::forms().reset();
+        onceBoxIsUp([](QWidget* box) { static_cast<QDialog*>(box)->accept(); }, &owner);
+        shown = ui::forms().showModeless(form);
+        QVERIFY(shown != nullptr);
+        QVERIFY(shown->isVisible());
+        QVERIFY(ui::forms().isLoaded(form));
     }
 
     // The program's shut-down (the tray's 关闭) with a tool window's box and a main-window
