@@ -106,13 +106,15 @@ bool validDate(CivilDate d)
     return d.day <= last;
 }
 
-std::int64_t dayNumber(CivilDate d)
+std::optional<std::int64_t> dayNumber(CivilDate d)
 {
+    if (!validDate(d))
+        return std::nullopt;
     // Days from civil (Howard Hinnant's algorithm).
-    const std::int64_t y = d.year - (d.month <= 2 ? 1 : 0);
+    const std::int64_t y = std::int64_t{d.year} - (d.month <= 2 ? 1 : 0);
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = (d.month + 9) % 12;
+    const std::int64_t mp = (std::int64_t{d.month} + 9) % 12;
     const std::int64_t doy = (153 * mp + 2) / 5 + d.day - 1;
     const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
@@ -121,7 +123,8 @@ std::int64_t dayNumber(CivilDate d)
 int weekdayOf(CivilDate d)
 {
     // 1970-01-01 was a Thursday (5).
-    return mod(dayNumber(d) + 4, 7) + 1;
+    const std::optional<std::int64_t> n = dayNumber(d);
+    return n ? mod(*n + 4, 7) + 1 : 0;
 }
 
 std::optional<TimeOfDay> parseTimeOfDay(std::string_view text)
@@ -198,8 +201,12 @@ ClockAnchor synchronisedAnchor(int k, const LocalTime& now)
 
 StartRule maintenanceRule(const ClockAnchor& anchor, const LocalTime& now)
 {
-    const std::int64_t storedDay = dayNumber(anchor.storedDate);
-    const std::int64_t today = dayNumber(now.date);
+    const std::optional<std::int64_t> anchorDay = dayNumber(anchor.storedDate);
+    const std::optional<std::int64_t> nowDay = dayNumber(now.date);
+    if (!anchorDay || !nowDay)
+        return StartRule::Maintenance; // no day to count from: synchronise again
+    const std::int64_t storedDay = *anchorDay;
+    const std::int64_t today = *nowDay;
     if (storedDay > today)
         return StartRule::Maintenance;
     const std::int64_t stored = storedDay * kRealDay + mod(anchor.storedSeconds, kRealDay);

@@ -43,10 +43,11 @@ struct LocalTime {
     int secondsOfDay = 0; // 0..86399
 };
 
-// Days since 1970-01-01 (proleptic Gregorian); valid dates only.
-std::int64_t dayNumber(CivilDate d);
-// Day of the week, 1 = Sunday … 7 = Saturday.
+// Days since 1970-01-01 (proleptic Gregorian); nothing for a date validDate refuses.
+std::optional<std::int64_t> dayNumber(CivilDate d);
+// Day of the week, 1 = Sunday … 7 = Saturday; 0 for a date validDate refuses.
 int weekdayOf(CivilDate d);
+// A day of the years 1 to 9999.
 bool validDate(CivilDate d);
 
 // The anchor kept in setting.ini: four lines, each ended by CR LF.
@@ -73,7 +74,8 @@ ClockAnchor synchronisedAnchor(int k, const LocalTime& now);
 std::string formatTimeOfDay(int secondsOfDay);
 
 // Whether a stored anchor may start the clock: refused when its date lies after today
-// or when the weekly maintenance (Tuesday 08:00:00) fell after it and not after now.
+// or when the weekly maintenance (Tuesday 08:00:00) fell after it and not after now, and
+// when either date is not a valid one.
 enum class StartRule { Start, Maintenance };
 StartRule maintenanceRule(const ClockAnchor& anchor, const LocalTime& now);
 

@@ -214,8 +214,17 @@ std::string pointText(const Fields& f, int xField, std::string_view tail)
 
 } // namespace
 
-int chestPuzzleFieldCount(ChestPuzzle p) { return kShapes[static_cast<std::size_t>(p)].fields; }
-int chestPuzzleFieldLength(ChestPuzzle p) { return kShapes[static_cast<std::size_t>(p)].length; }
+namespace {
+// The shape of one of the ten puzzles; any other value has no fields.
+PuzzleShape shapeOf(ChestPuzzle p)
+{
+    const int i = static_cast<int>(p);
+    return i >= 0 && i < kChestPuzzleCount ? kShapes[static_cast<std::size_t>(i)] : PuzzleShape{0, 0};
+}
+} // namespace
+
+int chestPuzzleFieldCount(ChestPuzzle p) { return shapeOf(p).fields; }
+int chestPuzzleFieldLength(ChestPuzzle p) { return shapeOf(p).length; }
 
 std::string solveChestPuzzle(ChestPuzzle p, std::span<const std::string> fields)
 {

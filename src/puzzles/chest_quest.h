@@ -64,7 +64,8 @@ enum class ChestPuzzle {
 
 inline constexpr int kChestPuzzleCount = 10;
 
-// Number of fields of a puzzle and the most characters each takes.
+// Number of fields of a puzzle and the most characters each takes; 0 for a value that is
+// not one of the ten puzzles (its answer is always empty).
 int chestPuzzleFieldCount(ChestPuzzle p);
 int chestPuzzleFieldLength(ChestPuzzle p);
 

@@ -12,6 +12,7 @@ FormWindow::FormWindow(int number, QWidget* parent) : QWidget(parent, Qt::Window
 {
     setObjectName(QStringLiteral("Form%1").arg(number));
     setWindowIcon(programIcon());
+    Forms::instance().constructing(this);
 }
 
 void FormWindow::setClientSizeTw(int width, int height) { setFixedSize(tw(width), tw(height)); }
@@ -38,14 +39,33 @@ FormWindow* Forms::loaded(int number) const
     return it == m_instances.end() ? nullptr : it->second.data();
 }
 
+void Forms::constructing(FormWindow* w)
+{
+    const auto it = m_loading.find(w->formNumber());
+    if (it != m_loading.end() && !it->second)
+        it->second = w;
+}
+
+FormWindow* Forms::loading(int number) const
+{
+    const auto it = m_loading.find(number);
+    return it == m_loading.end() ? nullptr : it->second.data();
+}
+
 FormWindow* Forms::form(int number)
 {
     if (FormWindow* w = loaded(number))
         return w;
     const auto f = m_factories.find(number);
-    if (f == m_factories.end())
-        return nullptr;
+    if (f == m_factories.end() || m_loading.count(number))
+        return nullptr; // no class, or still loading (a box of its loading is up)
+    // The window may raise a box while it loads; closed under that box, it was unloaded
+    // before it was ever shown and stays closed (it goes once its loading returns).
+    m_loading[number] = nullptr;
     FormWindow* w = f->second();
+    m_loading.erase(number);
+    if (w->isUnloaded())
+        return nullptr;
     m_instances[number] = w;
     return w;
 }
@@ -97,12 +117,13 @@ void Forms::closing(FormWindow* w)
     // Runs the close handler once, then the window goes: hidden at once, destroyed when
     // control returns to the event loop.
     const int number = w->formNumber();
-    if (loaded(number) != w)
+    if (w->m_unloaded || (loaded(number) != w && loading(number) != w))
         return;
     if (number == kMainForm && !m_shuttingDown) {
         shutDown(); // the tool windows go first, then this one
         return;
     }
+    w->m_unloaded = true;
     w->queryUnload();
     m_instances.erase(number);
     w->hide();
@@ -113,6 +134,8 @@ void Forms::unload(int number)
 {
     if (FormWindow* w = loaded(number))
         closing(w);
+    else if (FormWindow* l = loading(number))
+        closing(l);
 }
 
 void Forms::shutDown()

@@ -29,6 +29,8 @@ public:
 
     // The close handler: runs when the window is closed by the player or unloaded.
     virtual void queryUnload() {}
+    // Closed (unloaded) and waiting to be destroyed.
+    bool isUnloaded() const { return m_unloaded; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -36,7 +38,9 @@ protected:
     void setClientSizeTw(int width, int height);
 
 private:
+    friend class Forms;
     int m_number;
+    bool m_unloaded = false;
 };
 
 class Forms {
@@ -49,7 +53,8 @@ public:
     void registerForm(int number, Factory factory);
     bool hasForm(int number) const;
 
-    // The default instance, created and loaded on first use (nullptr without a factory).
+    // The default instance, created and loaded on first use (nullptr without a factory,
+    // and when the window was closed while it loaded, under a box its loading raised).
     FormWindow* form(int number);
     // The instance if it is loaded, else nullptr; never creates one.
     FormWindow* loaded(int number) const;
@@ -59,7 +64,8 @@ public:
     FormWindow* showModeless(int number);
     // Show modally and wait until the window is hidden or unloaded.
     void showModal(int number);
-    // Run the close handler and destroy the window; nothing when not loaded.
+    // Run the close handler and destroy the window; nothing when not loaded. A window still
+    // loading (its box up) is closed too: it never shows.
     void unload(int number);
 
     // The main window's close: unload Form34 … Form2, then the main window.
@@ -88,8 +94,12 @@ public:
 private:
     friend class FormWindow;
     void closing(FormWindow* w);
+    void constructing(FormWindow* w);
+    FormWindow* loading(int number) const;
     std::map<int, Factory> m_factories;
     std::map<int, QPointer<FormWindow>> m_instances;
+    // Windows whose factory is running; an entry is filled when its window is constructed.
+    std::map<int, QPointer<FormWindow>> m_loading;
     std::map<int, std::any> m_state;
     bool m_shuttingDown = false;
     std::function<void()> m_afterShutDown;

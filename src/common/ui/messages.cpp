@@ -7,6 +7,10 @@
 #include <QPushButton>
 #include <QQueue>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -79,19 +83,34 @@ private:
     bool m_deletionHeld = false;
 };
 
-// exec() of a box on the heap; nullopt when it was dismissed because its window went away.
-std::optional<int> runBox(QDialog* box, QWidget* parent)
+// The one way a real box is shown: built on the heap by `build` (with its window as
+// parent) and run under a ParentGuard. nullopt when it was dismissed because its window
+// went away.
+std::optional<int> runBox(QWidget* parent, const std::function<QDialog*()>& build)
 {
-    QPointer<QDialog> guarded(box);
+    QPointer<QDialog> guarded(build());
     int result = QDialog::Rejected;
     {
-        ParentGuard guard(box, parent);
-        result = box->exec();
+        ParentGuard guard(guarded.data(), parent);
+        result = guarded->exec();
     }
     if (!guarded)
         return std::nullopt; // destroyed with its parent
     delete guarded.data();
     return result;
+}
+
+// A box of standard buttons, each with its caption; the button pressed, nullopt when the
+// box went with its window.
+std::optional<int> runButtonBox(QWidget* parent, BoxIcon icon, const QString& title, const QString& text,
+                                std::initializer_list<std::pair<QMessageBox::StandardButton, const char*>> buttons)
+{
+    return runBox(parent, [&]() -> QDialog* {
+        auto* box = new QMessageBox(qtIcon(icon), title, text, QMessageBox::NoButton, parent);
+        for (const auto& [button, caption] : buttons)
+            box->addButton(button)->setText(QString::fromUtf8(caption));
+        return box;
+    });
 }
 
 } // namespace
@@ -113,9 +132,7 @@ void messageBox(QWidget* parent, const QString& text, const QString& title, BoxI
         recorder().boxes.append({RecordedBox::Message, icon, title, text});
         return;
     }
-    auto* box = new QMessageBox(qtIcon(icon), title, text, QMessageBox::Ok, parent);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    runBox(box, parent);
+    runButtonBox(parent, icon, title, text, {{QMessageBox::Ok, "确定"}});
 }
 
 bool questionBox(QWidget* parent, const QString& text, const QString& title)
@@ -124,11 +141,9 @@ bool questionBox(QWidget* parent, const QString& text, const QString& title)
         recorder().boxes.append({RecordedBox::Question, BoxIcon::Question, title, text});
         return recorder().questions.isEmpty() ? true : recorder().questions.dequeue();
     }
-    auto* box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box->button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box->button(QMessageBox::No)->setText(QStringLiteral("否"));
     // A box dismissed because its window went away answers No.
-    return runBox(box, parent) == QMessageBox::Yes;
+    return runButtonBox(parent, BoxIcon::Question, title, text, {{QMessageBox::Yes, "是"}, {QMessageBox::No, "否"}}) ==
+           QMessageBox::Yes;
 }
 
 bool confirmBox(QWidget* parent, const QString& text, const QString& title)
@@ -137,10 +152,9 @@ bool confirmBox(QWidget* parent, const QString& text, const QString& title)
         recorder().boxes.append({RecordedBox::Question, BoxIcon::Question, title, text});
         return recorder().questions.isEmpty() ? true : recorder().questions.dequeue();
     }
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
-    return box.exec() == QMessageBox::Ok;
+    // A box dismissed because its window went away answers Cancel.
+    return runButtonBox(parent, BoxIcon::Question, title, text,
+                        {{QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"}}) == QMessageBox::Ok;
 }
 
 std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
@@ -150,16 +164,19 @@ std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QS
         recorder().boxes.append({RecordedBox::Input, BoxIcon::None, title, prompt});
         return recorder().inputs.isEmpty() ? std::nullopt : recorder().inputs.dequeue();
     }
-    auto* dlg = new QInputDialog(parent);
-    dlg->setWindowTitle(title);
-    dlg->setLabelText(prompt);
-    dlg->setTextValue(defaultText);
-    dlg->setOkButtonText(QStringLiteral("确定"));
-    dlg->setCancelButtonText(QStringLiteral("取消"));
     QString answer;
-    QObject::connect(dlg, &QInputDialog::textValueSelected, dlg, [&answer](const QString& t) { answer = t; });
+    const std::optional<int> result = runBox(parent, [&]() -> QDialog* {
+        auto* dlg = new QInputDialog(parent);
+        dlg->setWindowTitle(title);
+        dlg->setLabelText(prompt);
+        dlg->setTextValue(defaultText);
+        dlg->setOkButtonText(QStringLiteral("确定"));
+        dlg->setCancelButtonText(QStringLiteral("取消"));
+        QObject::connect(dlg, &QInputDialog::textValueSelected, dlg, [&answer](const QString& t) { answer = t; });
+        return dlg;
+    });
     // A box dismissed because its window went away reads as cancelled.
-    if (runBox(dlg, parent) != QDialog::Accepted)
+    if (result != QDialog::Accepted)
         return std::nullopt;
     return answer;
 }

@@ -9,19 +9,24 @@
 #include <functional>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// Runs `action` on the modal box once it is up (from the box's own event loop).
-void onceBoxIsUp(std::function<void(QWidget* box)> action)
+// Runs `action` on the modal box once it is up (from the box's own event loop); no more
+// once `owner` is gone.
+void onceBoxIsUp(std::function<void(QWidget* box)> action, QObject* owner = nullptr)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(owner);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
         if (QWidget* box = QApplication::activeModalWidget(); box && box->isVisible()) {
@@ -42,17 +47,38 @@ QString boxText(QWidget* box)
     return {};
 }
 
+enum class Helper { Warning, Message, Question, Confirm, Input };
+
 // A window whose handler goes on using its own members after its box returns.
 class BoxOwner : public ui::FormWindow {
 public:
     BoxOwner() : FormWindow(34) { m_field = new QLineEdit(this); }
-    void handler()
+    // Raises the box of one helper and keeps what a question was answered.
+    void handler(Helper helper)
     {
-        ui::warningBox(this, QStringLiteral("有误"));
+        const QString text = QStringLiteral("有误");
+        switch (helper) {
+        case Helper::Warning:
+            ui::warningBox(this, text);
+            break;
+        case Helper::Message:
+            ui::messageBox(this, text, QStringLiteral("提示"), ui::BoxIcon::Information);
+            break;
+        case Helper::Question:
+            answeredYes = ui::questionBox(this, text, QStringLiteral("问"));
+            break;
+        case Helper::Confirm:
+            answeredYes = ui::confirmBox(this, text, QStringLiteral("问"));
+            break;
+        case Helper::Input:
+            answeredYes = ui::inputBox(this, text, QStringLiteral("问"), QStringLiteral("1")).has_value();
+            break;
+        }
         m_field->setText(QStringLiteral("0")); // the window must still be there
         ++handlersDone;
     }
     static inline int handlersDone = 0;
+    static inline bool answeredYes = false;
 
 private:
     QLineEdit* m_field;
@@ -60,9 +86,22 @@ private:
 
 } // namespace
 
+Q_DECLARE_METATYPE(Helper)
+
 class MessagesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_startDir;
+
 private slots:
+    void initTestCase()
+    {
+        // test.dat and setting.ini of the windows that read them are the test's own.
+        QVERIFY(m_dir.isValid());
+        m_startDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(m_startDir); }
     void init()
     {
         ui::BoxRecorder::stop(); // real boxes
@@ -75,9 +114,20 @@ private slots:
         ui::forms().reset();
     }
 
-    // The handler that raised the box finishes on a live window; the window goes after.
+    // Every box helper: the handler that raised the box finishes on a live window, a
+    // question dismissed with its window answers no; the window goes after.
+    void windowClosedByCodeWhileItsBoxIsUp_data()
+    {
+        QTest::addColumn<Helper>("helper");
+        QTest::newRow("warningBox") << Helper::Warning;
+        QTest::newRow("messageBox") << Helper::Message;
+        QTest::newRow("questionBox") << Helper::Question;
+        QTest::newRow("confirmBox") << Helper::Confirm;
+        QTest::newRow("inputBox") << Helper::Input;
+    }
     void windowClosedByCodeWhileItsBoxIsUp()
     {
+        QFETCH(Helper, helper);
         auto* w = static_cast<BoxOwner*>(ui::forms().showModeless(34));
         QPointer<QWidget> guard(w);
         QString seen;
@@ -86,9 +136,11 @@ private slots:
             ui::forms().unload(34);
         });
         BoxOwner::handlersDone = 0;
-        w->handler();
+        BoxOwner::answeredYes = true;
+        w->handler(helper);
         QCOMPARE(seen, QStringLiteral("有误"));
         QCOMPARE(BoxOwner::handlersDone, 1);
+        QVERIFY(!BoxOwner::answeredYes || helper == Helper::Warning || helper == Helper::Message);
         QVERIFY(!ui::forms().isLoaded(34));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -136,6 +188,116 @@ private slots:
         QVERIFY(!ui::forms().isLoaded(form));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(guard.isNull());
+    }
+
+    // The hot-key composer closed by code, or by the program's shut-down, while its
+    // 确认清空？ is up: no crash, the box goes, the window goes once the box has returned.
+    void hotkeyComposerClosedUnderItsConfirm_data()
+    {
+        QTest::addColumn<bool>("shutDown");
+        QTest::newRow("unload") << false;
+        QTest::newRow("shut-down") << true;
+    }
+    void hotkeyComposerClosedUnderItsConfirm()
+    {
+        QFETCH(bool, shutDown);
+        ui::FormWindow* w = ui::forms().showModeless(16);
+        QPointer<QWidget> guard(w);
+        test::control<QPlainTextEdit>(w, "Text1")->setPlainText(QStringLiteral("收购四级家具"));
+        QString seen;
+        QStringList buttons;
+        onceBoxIsUp([&seen, &buttons, shutDown](QWidget* box) {
+            seen = boxText(box);
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons())
+                buttons << b->text();
+            if (shutDown)
+                ui::forms().shutDown();
+            else
+                ui::forms().unload(16);
+        });
+        test::control<ui::DcButton>(w, "dcButton3_0")->QAbstractButton::click();
+        QCOMPARE(seen, QStringLiteral("确认清空？"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("取消"), QStringLiteral("确定")}));
+        QVERIFY(!ui::forms().isLoaded(16));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+    }
+
+    // A window closed by code (its own close, an unload, the program's shut-down) while
+    // the warning its opening raised is up: the box goes, the window never shows, and the
+    // next opening loads it afresh.
+    void windowClosedUnderItsOpeningWarning_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("closer");
+        const QByteArray bank = " 1,历史知识,刘徽是哪个朝代的人？,魏晋,秦,隋,元\r\n半行,没有\r\n";
+        const QByteArray ini = "0\r\n25:00:00\r\n2026/12/10\r\n5\r\n"; // no hour 25
+        const QString bankWarning = QStringLiteral("科举题库文件第2行格式有误，已跳过！");
+        const QString iniWarning = QStringLiteral("对时记录setting.ini无法读取,请重新手动对时！");
+        for (const char* closer : {"close", "unload", "shut-down"}) {
+            QTest::addRow("Form8 %s", closer) << 8 << "test.dat" << bank << bankWarning << closer;
+            QTest::addRow("Form20 %s", closer) << 20 << "setting.ini" << ini << iniWarning << closer;
+            QTest::addRow("Form12 %s", closer) << 12 << "setting.ini" << ini << iniWarning << closer;
+        }
+    }
+    void windowClosedUnderItsOpeningWarning()
+    {
+        QFETCH(int, form);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        QFETCH(QString, closer);
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(content), content.size());
+        }
+        QObject owner;
+        QString seen;
+        QPointer<QWidget> window;
+        bool outlived = false;
+        onceBoxIsUp(
+            [&](QWidget* box) {
+                seen = boxText(box);
+                window = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+                if (closer == QLatin1String("close"))
+                    window->close();
+                else if (closer == QLatin1String("unload"))
+                    ui::forms().unload(form);
+                else
+                    ui::forms().shutDown();
+                // A box that stayed up is answered as the player would, with OK.
+                QTimer::singleShot(300, &owner, [&outlived] {
+                    if (auto* up = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                        outlived = true;
+                        up->accept();
+                    }
+                });
+            },
+            &owner);
+        ui::FormWindow* shown = ui::forms().showModeless(form);
+        QCOMPARE(seen, warning);
+        QVERIFY(window);
+        QVERIFY(!outlived);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(shown == nullptr);
+        QVERIFY(!ui::forms().isLoaded(form));
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+
+        // Opened again, it loads afresh: the warning again, answered, and the window shows.
+        ui::forms().reset();
+        onceBoxIsUp([](QWidget* box) { static_cast<QDialog*>(box)->accept(); }, &owner);
+        shown = ui::forms().showModeless(form);
+        QVERIFY(shown != nullptr);
+        QVERIFY(shown->isVisible());
+        QVERIFY(ui::forms().isLoaded(form));
     }
 
     // The program's shut-down (the tray's 关闭) with a tool window's box and a main-window
