@@ -3,6 +3,8 @@
 // value must hold its text without cutting or scrolling it, and no other control may
 // stand over the text.
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace test {
 
@@ -38,18 +42,39 @@ inline int textWidth(const QWidget* w, const QString& text)
     return qRound(QFontMetricsF(w->font()).horizontalAdvance(text));
 }
 
-// The rectangle, in the parent's coordinates, that a widget's text takes.
+// The rectangle, in the parent's coordinates, that a widget's text takes: the ink of a
+// one-line label, the line boxes of a wrapped one, the inside of a line edit's frame.
 inline QRect textArea(const QWidget* w)
 {
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
         const QRect cr = label->contentsRect();
-        const QRect drawn = QFontMetrics(label->font())
-                                .boundingRect(cr, static_cast<int>(label->alignment()) |
-                                                      (label->wordWrap() ? Qt::TextWordWrap : 0),
-                                              label->text());
+        const QFontMetrics fm(label->font());
+        const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        QRect drawn = fm.boundingRect(cr, flags, label->text());
+        if (!label->wordWrap() && !label->text().contains(QLatin1Char('\n'))) {
+            const QRect ink = fm.tightBoundingRect(label->text());
+            drawn = ink.translated(drawn.left(), drawn.top() + fm.ascent());
+        }
         return drawn.intersected(cr).translated(label->pos());
     }
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
+        const int inset = (e->width() - lineEditRoom(e)) / 2;
+        return e->geometry().adjusted(inset, 0, -inset, 0);
+    }
     return w->geometry();
+}
+
+// The rectangle, in the parent's coordinates, that a sibling covers: labels and tick
+// boxes paint only their text (and box), bare containers nothing of their own.
+inline QRect paintedArea(const QWidget* s)
+{
+    if (const auto* l = qobject_cast<const QLabel*>(s))
+        return l->pixmap().isNull() ? (l->text().isEmpty() ? QRect() : textArea(l)) : l->geometry();
+    if (s->inherits("QCheckBox") || s->inherits("QRadioButton"))
+        return QRect(s->pos(), QSize(std::min(s->width(), s->sizeHint().width()), s->height()));
+    if (s->metaObject() == &QWidget::staticMetaObject && !s->autoFillBackground())
+        return {};
+    return s->geometry();
 }
 
 // What is wrong with how `w` shows its text: empty when the whole text can be read.
@@ -70,9 +95,13 @@ inline QString textFault(const QWidget* w)
             return {};
         const QRect cr = l->contentsRect();
         if (l->wordWrap()) {
-            const int need = l->heightForWidth(l->width());
-            if (need > l->height())
-                return QStringLiteral("\"%1\" needs %2 px high, the label gives %3").arg(text).arg(need).arg(l->height());
+            // Wrapped lines may share their leading with the label's edges; the letters
+            // of every line must stand inside.
+            const QFontMetrics fm(l->font());
+            const int lines = qRound(static_cast<double>(l->heightForWidth(l->width())) / fm.lineSpacing());
+            const int need = lines * fm.ascent();
+            if (need > cr.height())
+                return QStringLiteral("\"%1\" needs %2 px high, the label gives %3").arg(text).arg(need).arg(cr.height());
         } else {
             const int indent = l->indent() > 0 ? l->indent() : 0;
             for (const QString& line : text.split(QLatin1Char('\n'))) {
@@ -84,15 +113,17 @@ inline QString textFault(const QWidget* w)
     } else {
         return {};
     }
-    // A visible sibling stacked above must not cover the text.
+    // The text stands inside its parent, and no visible sibling stacked above covers it.
     const QWidget* parent = w->parentWidget();
     if (!parent)
         return {};
     const QRect area = textArea(w);
+    if (!parent->rect().contains(area))
+        return QStringLiteral("\"%1\" runs out of %2").arg(text, parent->objectName());
     const QObjectList& siblings = parent->children();
     for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(w)) + 1; i < siblings.size(); ++i) {
         const auto* s = qobject_cast<const QWidget*>(siblings[i]);
-        if (s && !s->isWindow() && s->isVisibleTo(parent) && s->geometry().intersects(area))
+        if (s && !s->isWindow() && s->isVisibleTo(parent) && paintedArea(s).intersects(area))
             return QStringLiteral("\"%1\" lies under %2").arg(text, s->objectName());
     }
     return {};
@@ -102,6 +133,8 @@ inline QString textFault(const QWidget* w)
 // as "name: what is wrong".
 inline QStringList unreadableTexts(const QWidget* root)
 {
+    // Layouts place what changed when their requests are handled, as the event loop does.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QStringList out;
     const auto check = [&](const QWidget* w) {
         if (!w->isVisibleTo(root) || w->objectName().startsWith(QLatin1String("qt_")))

@@ -195,7 +195,9 @@ void ChestQuestWindow::buildFrame(int puzzle, const std::array<int, 4>& g)
     int top = (g[3] - rowCount * kRowHeight - (rowCount - 1) * kRowGap) / 2;
     for (const Row& row : rows) {
         auto* line = new QWidget(frame);
-        ::ui::placeTw(line, 60, top, g[2] - 120, kRowHeight);
+        // The row reaches to 30 twips short of the frame's right edge, so the closing
+        // bracket of the fullest rows stands whole.
+        ::ui::placeTw(line, 60, top, g[2] - 90, kRowHeight);
         auto* layout = new QHBoxLayout(line);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(1);
