@@ -55,7 +55,17 @@ void NumericField::setMaxLength(int length)
     fitLimit(static_cast<int>(text().size()));
 }
 
-void NumericField::fitLimit(int textLength) { QLineEdit::setMaxLength(std::max(m_typingLimit, textLength)); }
+void NumericField::fitLimit(int textLength)
+{
+    // Setting Qt's limit sets the text again, which moves the caret to the end: only a
+    // real change does it, and the caret goes back where it stood.
+    const int limit = std::max(m_typingLimit, textLength);
+    if (QLineEdit::maxLength() == limit)
+        return;
+    const int caret = cursorPosition();
+    QLineEdit::setMaxLength(limit);
+    setCursorPosition(std::min(caret, static_cast<int>(text().size())));
+}
 
 void NumericField::setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
