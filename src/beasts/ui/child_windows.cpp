@@ -148,10 +148,18 @@ void AptitudeGradeWindow::combo1Click(int index)
 
 // ---------------------------------------------------------------- Form30 孩子物品成本统计
 
+namespace {
+// How far the total, its caption and 清空 stand below the last row of lines (which ends
+// at 2880 twips in its column), so that the eleventh row can be read.
+constexpr int kTotalDrop = 285;
+} // namespace
+
 CostTallyWindow::CostTallyWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("孩子物品成本统计"));
-    setClientSizeTw(6120, 8130);
+    // The result columns hold eleven rows of lines with the total below them, so columns
+    // and window are kTotalDrop taller than a layout that put the total on the last row.
+    setClientSizeTw(6120, 8130 + kTotalDrop);
     ::ui::setBackColour(this, colours::PanelBack);
 
     const char* moneyNames[kCostPanels] = {"Text1", "Text2", "Text3", "Text4"};
@@ -169,7 +177,8 @@ CostTallyWindow::CostTallyWindow() : FormWindow(kNumber)
             tick->setChecked(true);
             ::ui::placeTw(tick, 120, y, 1260, 255);
             m_ticks[pk][ik] = tick;
-            m_money[pk][ik] = (new NumericField(f, ::ui::controlName(moneyNames[p], i), common::kDigits, 7))->at(1380, y, 780, 255);
+            // 795 twips: seven digits whole.
+            m_money[pk][ik] = (new NumericField(f, ::ui::controlName(moneyNames[p], i), common::kDigits, 7))->at(1380, y, 795, 255);
             m_quantity[pk][ik] =
                 (new NumericField(f, ::ui::controlName(quantityNames[p], i), common::kDigits, 2))->at(2220, y, 360, 255);
             makeLabel(f, ::ui::controlName("Label1", 5 * p + i), qs(panel.unit), 2625, y + 15);
@@ -210,7 +219,7 @@ CostTallyWindow::CostTallyWindow() : FormWindow(kNumber)
     connect(reset, &DcButton::click, this, &CostTallyWindow::dcButton2Click);
 
     for (int c = 0; c < 2; ++c) {
-        auto* col = frame(this, "Frame3", c, "", 120 + 2985 * c, 4860, 2895, 3150);
+        auto* col = frame(this, "Frame3", c, "", 120 + 2985 * c, 4860, 2895, 3150 + kTotalDrop);
         col->setCaption(QStringLiteral("统计%1").arg(c + 1));
         for (int k = 0; k < kCostColumnLines; ++k) {
             auto* l = new QLabel(col);
@@ -219,13 +228,13 @@ CostTallyWindow::CostTallyWindow() : FormWindow(kNumber)
             ::ui::setForeColour(l, colours::Blue);
             m_lines[static_cast<std::size_t>(kCostColumnLines * c + k)] = l;
         }
-        makeLabel(col, ::ui::controlName("Label1", 20 + c), "总价：", 120, 2940 - 240);
+        makeLabel(col, ::ui::controlName("Label1", 20 + c), "总价：", 120, 2700 + kTotalDrop);
         auto* total = new QLineEdit(col);
         total->setObjectName(::ui::controlName("Text7", c));
-        ::ui::placeTw(total, 780, 2655, 1335, 300);
+        ::ui::placeTw(total, 780, 2655 + kTotalDrop, 1335, 300);
         total->setFocusPolicy(Qt::ClickFocus);
         m_totals[static_cast<std::size_t>(c)] = total;
-        auto* clear = (new DcButton(col, "dcButton3", QStringLiteral("清空"), c))->at(2175, 2655, 600, 300);
+        auto* clear = (new DcButton(col, "dcButton3", QStringLiteral("清空"), c))->at(2175, 2655 + kTotalDrop, 600, 300);
         connect(clear, &DcButton::click, this, &CostTallyWindow::dcButton3Click);
     }
 }

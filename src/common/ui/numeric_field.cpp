@@ -15,13 +15,15 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace ui {
 
 NumericField::NumericField(QWidget* parent, const QString& name, std::u32string_view allowed, int maxLength)
     : QLineEdit(parent), m_allowed(allowed)
 {
     setObjectName(name);
-    setMaxLength(maxLength > 0 ? maxLength : 32767);
+    setMaxLength(maxLength);
     setFocusPolicy(Qt::StrongFocus);
     // Any edit that did not come through the key filter (a middle-click paste, an input
     // method) is cleaned afterwards, so no calculator ever reads a non-number.
@@ -39,6 +41,30 @@ NumericField* NumericField::asResult()
     setReadOnly(true);
     setTabStop(false);
     return this;
+}
+
+void NumericField::setText(const QString& text)
+{
+    fitLimit(static_cast<int>(text.size()));
+    QLineEdit::setText(text);
+}
+
+void NumericField::setMaxLength(int length)
+{
+    m_typingLimit = length > 0 ? length : 32767;
+    fitLimit(static_cast<int>(text().size()));
+}
+
+void NumericField::fitLimit(int textLength)
+{
+    // Setting Qt's limit sets the text again, which moves the caret to the end: only a
+    // real change does it, and the caret goes back where it stood.
+    const int limit = std::max(m_typingLimit, textLength);
+    if (QLineEdit::maxLength() == limit)
+        return;
+    const int caret = cursorPosition();
+    QLineEdit::setMaxLength(limit);
+    setCursorPosition(std::min(caret, static_cast<int>(text().size())));
 }
 
 void NumericField::setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
@@ -69,6 +95,11 @@ void NumericField::keyPressEvent(QKeyEvent* e)
         for (uint c : codes)
             if (common::valitext(static_cast<char32_t>(c), m_allowed, true) == 0)
                 return; // dropped silently
+        // Typing never makes the box longer than its limit, also while a longer written
+        // value stands in it.
+        const qsizetype kept = text().size() - selectedText().size();
+        if (!isReadOnly() && codes.front() >= 0x20 && kept + t.size() > m_typingLimit)
+            return;
     }
     QLineEdit::keyPressEvent(e);
 }
@@ -157,7 +188,7 @@ void NumericField::contextMenuEvent(QContextMenuEvent* e)
 
 void NumericField::insertFiltered(const QString& text)
 {
-    const int room = maxLength() - (static_cast<int>(this->text().size()) - static_cast<int>(selectedText().size()));
+    const int room = m_typingLimit - (static_cast<int>(this->text().size()) - static_cast<int>(selectedText().size()));
     if (room <= 0)
         return;
     const std::u32string clean =
@@ -174,6 +205,8 @@ void NumericField::cleanAfterEdit(const QString& text)
         setText(cleaned);
         setCursorPosition(std::min(pos, static_cast<int>(cleaned.size())));
     }
+    // A written value the player has shortened gives the typing limit back.
+    fitLimit(static_cast<int>(this->text().size()));
 }
 
 } // namespace ui

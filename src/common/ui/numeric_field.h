@@ -2,6 +2,8 @@
 // A text box for numbers: each typed character goes through valitext, Enter moves the
 // focus to the next field, and receiving the focus selects the whole text. Text that is
 // pasted or dropped is cleaned to the allowed characters and the field's maximum length.
+// The maximum length bounds what the player types or pastes only: a value the program
+// writes always shows whole, however long.
 
 #include <QLineEdit>
 #include <cstdint>
@@ -30,6 +32,14 @@ public:
     void setFocus(Qt::FocusReason reason);
     std::u32string_view allowed() const { return m_allowed; }
 
+    // These hide QLineEdit's own so that the length limit bounds typing only. A written
+    // text longer than the limit is kept whole (QLineEdit would cut it); maxLength() reads
+    // the typing limit while the text is within it, and the text's length while a longer
+    // written value stands.
+    void setText(const QString& text);
+    void setMaxLength(int length);
+    int typingLimit() const { return m_typingLimit; }
+
     // The text as UTF-8 and whether the box is empty, for the calculators.
     std::string utf8() const { return text().toStdString(); }
     // The box's whole number: nullopt when it is empty, else its leading number rounded
@@ -48,7 +58,10 @@ protected:
 private:
     void insertFiltered(const QString& text);
     void cleanAfterEdit(const QString& text);
+    // Qt's own limit: the typing limit, or the text's length while that is longer.
+    void fitLimit(int textLength);
     std::u32string m_allowed;
+    int m_typingLimit = 32767;
     bool m_enterMoves = true;
     bool m_selectOnFocus = true;
     bool m_selectOnRelease = false;

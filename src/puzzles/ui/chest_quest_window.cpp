@@ -80,7 +80,13 @@ constexpr std::array<std::array<int, 4>, 10> kWideFrames{{
 constexpr int kRowHeight = 300;
 constexpr int kRowGap = 45;
 
-int fieldWidthTw(int length) { return length >= 6 ? 600 : length == 4 ? 450 : 390; }
+// Each field shows its longest answer whole: the six-character phrase box is a little
+// wider than the layout's 600 twips, and the rows of short boxes leave no room to widen
+// them, so their text runs up to the frame (see the text margins below).
+int fieldWidthTw(int length) { return length >= 6 ? 690 : length == 4 ? 450 : 390; }
+
+// Text margins that give back the line edit's own two pixels on each side.
+constexpr int kFieldTextMargin = -2;
 
 // The tips the answer box holds until the first answer.
 QString tips(ChestLayout layout)
@@ -189,7 +195,9 @@ void ChestQuestWindow::buildFrame(int puzzle, const std::array<int, 4>& g)
     int top = (g[3] - rowCount * kRowHeight - (rowCount - 1) * kRowGap) / 2;
     for (const Row& row : rows) {
         auto* line = new QWidget(frame);
-        ::ui::placeTw(line, 60, top, g[2] - 120, kRowHeight);
+        // The row reaches to 30 twips short of the frame's right edge, so the closing
+        // bracket of the fullest rows stands whole.
+        ::ui::placeTw(line, 60, top, g[2] - 90, kRowHeight);
         auto* layout = new QHBoxLayout(line);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(1);
@@ -204,7 +212,7 @@ void ChestQuestWindow::buildFrame(int puzzle, const std::array<int, 4>& g)
             auto* f = new LookupField(line, ::ui::controlName(arrayName.constData(), piece.index), length);
             f->setEnterMovesFocus(true);
             f->setFixedSize(::ui::tw(fieldWidthTw(length)), ::ui::tw(kRowHeight));
-            f->setTextMargins(0, 0, 0, 0);
+            f->setTextMargins(kFieldTextMargin, 0, kFieldTextMargin, 0);
             layout->addWidget(f);
             fields[static_cast<std::size_t>(piece.index)] = f;
             connect(f, &QLineEdit::textChanged, this, [this, puzzle] { puzzleChanged(puzzle); });

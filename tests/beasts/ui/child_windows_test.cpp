@@ -18,6 +18,7 @@
 
 #include "support/controls.h"
 #include "support/fields.h"
+#include "support/whole_text.h"
 
 class ChildWindowsTest : public QObject {
     Q_OBJECT
@@ -264,6 +265,46 @@ private slots:
             QVERIFY(!ui::forms().isLoaded(form));
             QVERIFY2(main->isVisible(), qPrintable(QString::number(form)));
         }
+    }
+
+    // Form30: the longest tally (every item, the book and both manuals, the largest
+    // amounts) fills the eleven rows of each column, and every line, every amount and
+    // the total can be read whole (kept last: it changes the font).
+    void fullTallyIsReadable()
+    {
+        app::ui::setUpApplication(*qApp);
+        open(30);
+        const char* money[4] = {"Text1", "Text2", "Text3", "Text4"};
+        const char* quantity[4] = {"Text11", "Text22", "Text33", "Text44"};
+        QList<QLineEdit*> inputs;
+        for (int p = 0; p < 4; ++p)
+            for (int i = 0; i < 5; ++i) {
+                inputs << box(ui::controlName(money[p], i)) << box(ui::controlName(quantity[p], i));
+                inputs.last()->setText("99");
+                inputs[inputs.size() - 2]->setText("9999999");
+            }
+        for (const char* name : {"Text5", "Text6_0", "Text6_1"}) {
+            inputs << box(name);
+            inputs.last()->setText("99999999");
+        }
+        QStringList faults;
+        for (int c = 0; c < 2; ++c) {
+            QTest::mouseClick(button(ui::controlName("dcButton1", c)), Qt::LeftButton);
+            const QStringList lines = column(c);
+            QCOMPARE(lines.size(), 22);
+            QCOMPARE(lines[0], QStringLiteral("竹马99个"));
+            QCOMPARE(lines[19], QStringLiteral("瑶池蟠桃99个"));
+            QCOMPARE(lines[20], QStringLiteral("特技书1本"));
+            QCOMPARE(lines[21], QStringLiteral("兽诀2本"));
+            QCOMPARE(box(ui::controlName("Text7", c))->text(), QStringLiteral("499999977"));
+            for (int k = 0; k < 22; ++k)
+                faults << test::textFault(test::control<QLabel>(m_w, ui::controlName("Label2", 22 * c + k)));
+            faults << test::textFault(box(ui::controlName("Text7", c)));
+        }
+        for (QLineEdit* b : inputs)
+            faults << test::textFault(b);
+        faults.removeAll(QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "common/ui/forms.h"
 #include "common/ui/hold_repeat.h"
 #include "common/ui/messages.h"
+#include "common/ui/numeric_field.h"
 #include "common/ui/tray_service.h"
 #include "common/ui/twips.h"
 
@@ -19,6 +20,7 @@
 
 #include "support/controls.h"
 #include "support/fields.h"
+#include "support/whole_text.h"
 
 using beasts::ui::PetPredictionWindow;
 
@@ -237,6 +239,32 @@ private slots:
 
         QTest::mousePress(button("Command6_1"), Qt::RightButton);
         QCOMPARE(texts("Text6", 6), QStringList({"0", "0.5", "0", "0", "0", "4.5"}));
+    }
+
+    // The boxes of four characters bound typing only: what the simulator writes shows whole.
+    void grownValuesShowWhole()
+    {
+        ui::pickEntry(level(), "0");
+        for (int i = 0; i < 5; ++i)
+            box(ui::controlName("Text4", i))->setText("1");
+        box("Text1_0")->setText("9999");
+        box("Text2_0")->setText("1.2");
+        for (int i = 0; i < 6; ++i)
+            box(ui::controlName("Text5", i))->setText("1000");
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        QTest::mousePress(button("Command7_1"), Qt::RightButton);
+        QTest::mouseRelease(button("Command7_1"), Qt::RightButton);
+        QCOMPARE(level()->currentText(), QStringLiteral("10"));
+        QCOMPARE(box("Text1_1")->text(), QStringLiteral("10049"));
+        QCOMPARE(box("Text1_0")->text(), QStringLiteral("10049"));
+        // A click on 体质 puts the free potential there.
+        QTest::mouseClick(box("Text4_0"), Qt::LeftButton);
+        QCOMPARE(box("Text4_0")->text(), QStringLiteral("10060"));
+        for (const char* name : {"Text1_0", "Text1_1", "Text4_0"})
+            QVERIFY2(test::textFault(box(name)).isEmpty(), qPrintable(test::textFault(box(name))));
+        // Typing still stops at four characters.
+        QCOMPARE(box("Text4_0")->maxLength(), 5);
+        QCOMPARE(static_cast<ui::NumericField*>(box("Text4_1"))->typingLimit(), 4);
     }
 
     void holdStopsWhenTheFocusOrTheWindowGoes()

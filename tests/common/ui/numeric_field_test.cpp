@@ -139,6 +139,37 @@ private slots:
         digits->clear();
         QCOMPARE(digits->wholeNumber(), std::optional<std::int64_t>());
     }
+
+    // The length limit bounds typing and pasting only: what the program writes shows whole
+    // (a level-up writes 10049 into a box of four), and the limit holds again for the keys.
+    void writtenValuesShowWhole()
+    {
+        digits->setText("10049");
+        QCOMPARE(digits->text(), QString("10049"));
+        digits->setFocus();
+        digits->setCursorPosition(5);
+        QTest::keyClicks(digits, "7");
+        QApplication::clipboard()->setText("8");
+        QTest::keyClick(digits, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(digits->text(), QString("10049"));
+        // Shortened below the limit, the box takes keys up to the limit and no further.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(digits, Qt::Key_Backspace);
+        QCOMPARE(digits->text(), QString("10"));
+        QTest::keyClicks(digits, "987");
+        QCOMPARE(digits->text(), QString("109"));
+        QCOMPARE(digits->maxLength(), 3);
+        // Replacing the whole of a long written value types as in any box.
+        digits->setText("123456");
+        digits->selectAll();
+        QTest::keyClicks(digits, "4567");
+        QCOMPARE(digits->text(), QString("456"));
+        // A limit set while a longer value stands keeps the value.
+        digits->setText("123456");
+        digits->setMaxLength(2);
+        QCOMPARE(digits->text(), QString("123456"));
+        QCOMPARE(digits->typingLimit(), 2);
+    }
 };
 
 QTEST_MAIN(NumericFieldTest)

@@ -6,6 +6,8 @@
 #include "puzzles/chest_quest.h"
 #include "support/controls.h"
 #include "support/main_window.h"
+#include "support/whole_text.h"
+#include "app/ui/program.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -333,6 +335,25 @@ private slots:
         typeInto(field(w, "Text7_2"), "1");
         typeInto(field(w, "Text7_3"), "1");
         QCOMPARE(answer(w), QStringLiteral("65535"));
+    }
+
+    // In the program's own look, every field of both layouts shows its longest answer
+    // whole: 123456 in the phrase box, not 23456 (kept last: it changes the font).
+    void fieldsShowTheirLongestAnswerWhole()
+    {
+        app::ui::setUpApplication(*qApp);
+        for (int form : {14, 27}) {
+            QWidget* w = openForm(form);
+            for (QLineEdit* f : w->findChildren<QLineEdit*>()) {
+                if (f->maxLength() >= 32767)
+                    continue;
+                f->setText(QStringLiteral("1234567890").left(f->maxLength()));
+                const QString fault = test::textFault(f);
+                QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("Form%1/%2: %3").arg(form).arg(f->objectName(), fault)));
+            }
+            QCOMPARE(field(w, "Text5_0")->text(), QStringLiteral("123456"));
+            ui::forms().reset();
+        }
     }
 };
 

@@ -56,14 +56,17 @@ int headingIndex(int cls, int k)
 constexpr std::array<int, 3> kAuraLabel{27, 28, 29};
 constexpr std::array<int, 3> kTurnsLabel{40, 43, 44};
 
-// Places of the one-line fields 3 … 10 (Left, Width) on the row at Top 2280.
+// Places of the one-line fields 3 … 10 (Left, Width) on the row at Top 2280. 回合限制
+// (field 10) is wide enough for "150回合"; 灵气上限 (field 9), which holds three digits,
+// gives it the room and stands a little further right, its heading with it.
 struct Slot {
     int field, left, width;
 };
 constexpr std::array<Slot, 8> kValueSlots{{
     {3, 120, 495}, {4, 660, 690}, {5, 1400, 855}, {6, 2300, 570},
-    {7, 2900, 615}, {8, 3560, 1335}, {9, 5660, 735}, {10, 4930, 675},
+    {7, 2900, 615}, {8, 3560, 1335}, {9, 5790, 645}, {10, 4930, 810},
 }};
+constexpr int kAuraHeadingLeft = 5740;
 
 const char* pageListName(int cls) { return cls == 0 ? "Combo1" : cls == 1 ? "Combo2" : "Combo3"; }
 const char* pagePictureName(int cls) { return cls == 0 ? "Image1" : cls == 1 ? "Image2" : "Image3"; }
@@ -199,7 +202,7 @@ void TreasureWindow::buildPage(QWidget* parent, int cls)
                         QString::fromUtf8(kHeadings[static_cast<std::size_t>(k)]),
                         kHeadingLeft[static_cast<std::size_t>(k)], kHeadingTop[static_cast<std::size_t>(k)]);
     ::ui::makeLabel(page.frame, ::ui::controlName("Label1", kAuraLabel[static_cast<std::size_t>(cls)]),
-                    QStringLiteral("灵气上限"), 5680, 2040);
+                    QStringLiteral("灵气上限"), kAuraHeadingLeft, 2040);
     ::ui::makeLabel(page.frame, ::ui::controlName("Label1", kTurnsLabel[static_cast<std::size_t>(cls)]),
                     QStringLiteral("回合限制"), cls == 1 ? 4920 : 4900, 2040);
 }

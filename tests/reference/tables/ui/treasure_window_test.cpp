@@ -5,6 +5,8 @@
 #include "common/ui/forms.h"
 #include "support/controls.h"
 #include "support/main_window.h"
+#include "support/whole_text.h"
+#include "app/ui/program.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -236,6 +238,30 @@ private slots:
         QCOMPARE(control<QComboBox>(w, "Combo1")->currentText(), QStringLiteral("碧玉葫芦"));
         QCOMPARE(shownPictures(w, "Image1", 21), QList<int>{0});
         QCOMPARE(calc(w), (QStringList{"0", "0", "0", "60", "0", "0", "0", "6", "0"}));
+    }
+
+    // In the program's own look every treasure's values show whole: 聚妖铃 and 万鬼幡
+    // hold "150回合" (kept last: it changes the font).
+    void everyTreasureShowsItsValuesWhole()
+    {
+        app::ui::setUpApplication(*qApp);
+        QWidget* w = open();
+        const char* lists[3] = {"Combo1", "Combo2", "Combo3"};
+        const char* fields[3] = {"Text1", "Text2", "Text3"};
+        for (int cls = 0; cls < 3; ++cls) {
+            tab(w, cls);
+            auto* list = control<QComboBox>(w, QLatin1String(lists[cls]));
+            for (int k = 0; k < list->count(); ++k) {
+                QVERIFY(ui::pickEntry(list, list->itemText(k)));
+                for (int f = 3; f <= 10; ++f) {
+                    auto* box = control<QLineEdit>(w, QStringLiteral("%1_%2").arg(QLatin1String(fields[cls])).arg(f));
+                    const QString fault = test::textFault(box);
+                    QVERIFY2(fault.isEmpty(), qPrintable(list->itemText(k) + ": " + fault));
+                }
+            }
+        }
+        QVERIFY(ui::pickEntry(control<QComboBox>(w, "Combo2"), QStringLiteral("聚妖铃")));
+        QCOMPARE(field(w, "Text2", 10), QStringLiteral("150回合"));
     }
 };
 
