@@ -5,6 +5,7 @@
 //                           队伍, 闪烁 and 下划线, 红色, the message given in the
 //                           environment (HOTKEY_MESSAGE), Enter ticked. Prints "armed".
 //   hotkey_helper keymap    prints the display's key map, one key code a line.
+//   hotkey_helper caps      prints "on" or "off", the state of Caps Lock.
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -82,12 +84,28 @@ int keymap()
     return 0;
 }
 
+int caps()
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d)
+        return 2;
+    XkbStateRec state{};
+    const bool got = XkbGetState(d, XkbUseCoreKbd, &state) == Success;
+    XCloseDisplay(d);
+    if (!got)
+        return 2;
+    std::printf("%s\n", (state.locked_mods & LockMask) ? "on" : "off");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "keymap") == 0)
         return keymap();
+    if (argc > 1 && qstrcmp(argv[1], "caps") == 0)
+        return caps();
     QApplication app(argc, argv);
     const QString role = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (role == QLatin1String("receiver"))
