@@ -260,9 +260,13 @@ private slots:
         QCOMPARE(field(wide, "Text1")->text(), QString());
         QCOMPARE(field(wide, "Text6_0")->text(), QString());
         QCOMPARE(wide->focusWidget(), field(wide, "Text1"));
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        QCOMPARE(wide->x(), screen->geometry().left());
-        QCOMPARE(tall->x() + tall->width(), screen->geometry().right() + 1);
+        // Placed by their outer rectangles, frame included: the tall layout in the top right
+        // corner, the wide one at the left edge with its bottom 400 twips above the bottom.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(tall->frameGeometry().height() > tall->height()); // there is a frame to count
+        QCOMPARE(tall->frameGeometry().topRight(), screen.topRight());
+        QCOMPARE(wide->frameGeometry().left(), screen.left());
+        QCOMPARE(wide->frameGeometry().bottom(), screen.bottom() - 27); // 400 twips
 
         typeInto(field(wide, "Text3_0"), "10");
         const QPoint tallPlace = tall->pos();
