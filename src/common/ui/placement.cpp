@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace ui {
@@ -25,15 +26,22 @@ QPoint leftAboveBottom(const QRect& screen, const QSize& outer, int gapPx)
 
 namespace {
 
-// Watches its window: places it at the first showing, and once more at the first event
-// after which the frame around it has another size than the one it was placed with.
+constexpr int kFrameCheckMs = 50;
+constexpr int kFrameChecks = 60; // the window manager gets three seconds to add its frame
+
+// Watches its window: places it at the first showing, and once more when the frame around
+// it gets another size than the one it was placed with. No event tells of a new frame
+// when the client area keeps its place, so the frame is looked at for a while after the
+// showing.
 class Placer : public QObject {
 public:
     Placer(QWidget* window, Placement where) : QObject(window), m_window(window), m_where(std::move(where))
     {
         window->installEventFilter(this);
+        m_check.setInterval(kFrameCheckMs);
+        connect(&m_check, &QTimer::timeout, this, &Placer::checkFrame);
         if (window->isVisible())
-            place();
+            firstPlace();
     }
 
 protected:
@@ -41,20 +49,37 @@ protected:
     {
         if (watched != m_window)
             return false;
-        if (e->type() == QEvent::Show && !m_placed) {
-            place();
-        } else if (m_placed && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
-                                e->type() == QEvent::Show)) {
-            if (frame() != m_frame) {
-                place();
-                m_window->removeEventFilter(this);
-                deleteLater();
-            }
-        }
+        if (e->type() == QEvent::Show && !m_placed)
+            firstPlace();
+        else if (m_placed && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
+            checkFrame();
         return false;
     }
 
 private:
+    void firstPlace()
+    {
+        place();
+        m_check.start();
+    }
+
+    void checkFrame()
+    {
+        if (frame() != m_frame) {
+            place();
+            finish();
+        } else if (++m_checks >= kFrameChecks) {
+            finish();
+        }
+    }
+
+    void finish()
+    {
+        m_check.stop();
+        m_window->removeEventFilter(this);
+        deleteLater();
+    }
+
     // What the frame adds to the client area (nothing while the frame is unknown).
     QSize frame() const { return m_window->frameGeometry().size() - m_window->size(); }
 
@@ -72,6 +97,8 @@ private:
     Placement m_where;
     QSize m_frame;
     bool m_placed = false;
+    QTimer m_check;
+    int m_checks = 0;
 };
 
 } // namespace
