@@ -48,10 +48,17 @@ public:
         if (!waitForModifiersUp())
             return;
         readMap();
+        // With Caps Lock on, the target would read "hELLO" for "Hello": the lock is
+        // released for the typing and put back after it.
+        const bool locked = capsLocked();
+        if (locked)
+            setCapsLock(false);
         for (char32_t c : job.text)
             typeChar(c);
         if (job.enter)
             tap(XKeysymToKeycode(m_dpy, XK_Return), false);
+        if (locked)
+            setCapsLock(true);
         restoreMap();
     }
 
@@ -84,6 +91,18 @@ private:
         }
         XFreeModifiermap(mods);
         return up;
+    }
+
+    bool capsLocked()
+    {
+        XkbStateRec state{};
+        return XkbGetState(m_dpy, XkbUseCoreKbd, &state) == Success && (state.locked_mods & LockMask) != 0;
+    }
+
+    void setCapsLock(bool on)
+    {
+        XkbLockModifiers(m_dpy, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
+        XSync(m_dpy, False);
     }
 
     void readMap()

@@ -5,6 +5,9 @@
 //                           队伍, 闪烁 and 下划线, 红色, the message given in the
 //                           environment (HOTKEY_MESSAGE), Enter ticked. Prints "armed".
 //   hotkey_helper keymap    prints the display's key map, one key code a line.
+//   hotkey_helper caps      prints "on" or "off", the state of Caps Lock.
+//   hotkey_helper spares N  leaves only N key codes without a symbol (the others get
+//                           VoidSymbol) and prints how many there were.
 #include "app/ui/program.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -18,8 +21,12 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -82,12 +89,59 @@ int keymap()
     return 0;
 }
 
+int spares(int keep)
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d)
+        return 2;
+    int min = 0, max = 0, per = 0;
+    XDisplayKeycodes(d, &min, &max);
+    KeySym* syms = XGetKeyboardMapping(d, static_cast<KeyCode>(min), max - min + 1, &per);
+    int empty = 0;
+    for (int k = 0; syms && k <= max - min; ++k) {
+        bool none = true;
+        for (int l = 0; l < per; ++l)
+            none = none && syms[k * per + l] == NoSymbol;
+        if (!none)
+            continue;
+        if (++empty <= keep)
+            continue;
+        std::vector<KeySym> row(static_cast<std::size_t>(per), NoSymbol);
+        row[0] = XK_VoidSymbol;
+        XChangeKeyboardMapping(d, min + k, per, row.data(), 1);
+    }
+    if (syms)
+        XFree(syms);
+    XSync(d, False);
+    XCloseDisplay(d);
+    std::printf("%d\n", empty);
+    return 0;
+}
+
+int caps()
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d)
+        return 2;
+    XkbStateRec state{};
+    const bool got = XkbGetState(d, XkbUseCoreKbd, &state) == Success;
+    XCloseDisplay(d);
+    if (!got)
+        return 2;
+    std::printf("%s\n", (state.locked_mods & LockMask) ? "on" : "off");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "keymap") == 0)
         return keymap();
+    if (argc > 1 && qstrcmp(argv[1], "caps") == 0)
+        return caps();
+    if (argc > 2 && qstrcmp(argv[1], "spares") == 0)
+        return spares(std::atoi(argv[2]));
     QApplication app(argc, argv);
     const QString role = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (role == QLatin1String("receiver"))

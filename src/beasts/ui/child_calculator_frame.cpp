@@ -51,15 +51,12 @@ QString vertical(const QString& s)
     return chars.join('\n');
 }
 
-// Takes back the character before the caret, as a Backspace would.
+// Takes back the character before the caret, as a Backspace would: with the caret at the
+// start there is none, and nothing changes. The change it makes is checked in turn, with
+// the caret already where the Backspace leaves it.
 void takeBackKeystroke(QLineEdit* box)
 {
-    const int pos = box->cursorPosition();
-    QString t = box->text();
-    const int at = pos > 0 ? pos - 1 : 0;
-    t.remove(at, 1);
-    box->setText(t); // raises a further change
-    box->setCursorPosition(at);
+    box->backspace();
 }
 
 } // namespace

@@ -362,6 +362,9 @@ void TeachingWindow::listAll()
         m_view.push_back(i);
         m_list->addItem(qs(TeachingQuestions[i].question));
     }
+    // None is current, and stays so when the list gets the focus: the first Down picks
+    // the first question.
+    m_list->setCurrentIndex(QModelIndex());
 }
 
 void TeachingWindow::clearAnswers()

@@ -1,16 +1,15 @@
 #include "puzzles/ui/chest_quest_window.h"
 
 #include "common/ui/controls.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "platform/ui/window_order.h"
 #include "puzzles/ui/lookup_field.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace puzzles::ui {
 
@@ -250,14 +249,13 @@ void ChestQuestWindow::setTabOrder()
 
 void ChestQuestWindow::placeOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect s = screen->geometry();
+    // By the window's outer size, frame included.
     if (m_layout == ChestLayout::Tall)
-        move(s.right() + 1 - width(), s.top()); // the top right corner of the screen
+        ::ui::placeWhenShown(this, ::ui::topRightOfScreen);
     else
-        move(s.left(), s.bottom() + 1 - height() - ::ui::tw(400)); // the left edge, a little above the bottom
+        ::ui::placeWhenShown(this, [](const QRect& screen, const QSize& outer) {
+            return ::ui::leftAboveBottom(screen, outer, ::ui::tw(400));
+        });
 }
 
 void ChestQuestWindow::showAnswer(const std::string& utf8)

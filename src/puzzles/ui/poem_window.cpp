@@ -26,6 +26,7 @@ PoemWindow::PoemWindow() : FormWindow(kNumber)
     m_result->setReadOnly(true);
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_result->setTabChangesFocus(true);
     ::ui::placeTw(m_result, 120, 555, 4575, 3015);
     m_result->installEventFilter(this);
 
@@ -83,13 +84,37 @@ bool PoemWindow::eventFilter(QObject* watched, QEvent* e)
     if (watched == m_result && e->type() == QEvent::FocusIn) {
         m_result->selectAll();
     } else if (watched == m_result && e->type() == QEvent::KeyPress) {
-        // Every key in the result box goes back to the query; Esc empties it first.
-        if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+        // A key that types something goes back to the query (Esc empties it first); keys
+        // that move the focus or scroll, and the copy key, keep their usual work.
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (!typesIntoQuery(*k))
+            return FormWindow::eventFilter(watched, e);
+        if (k->key() == Qt::Key_Escape)
             m_query->clear();
         focusQuery();
         return true;
     }
     return FormWindow::eventFilter(watched, e);
+}
+
+bool PoemWindow::typesIntoQuery(const QKeyEvent& k)
+{
+    if (k.matches(QKeySequence::Copy))
+        return false;
+    switch (k.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+        return true;
+    default:
+        // Arrows, paging, Home/End, function keys and a modifier on its own type nothing.
+        return !k.text().isEmpty();
+    }
 }
 
 void PoemWindow::focusQuery()

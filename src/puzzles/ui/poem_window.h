@@ -9,6 +9,7 @@
 #include <array>
 
 class QCheckBox;
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace ui {
@@ -35,6 +36,7 @@ private:
     void checkClicked(int index, bool checked);
     void display(const PoemView& v);
     void focusQuery();
+    static bool typesIntoQuery(const QKeyEvent& k);
 
     PoemSearch m_search;
     LookupField* m_query = nullptr;       // Text1

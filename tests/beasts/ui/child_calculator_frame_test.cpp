@@ -215,6 +215,35 @@ private slots:
         QCOMPARE(g->toolTip(), QStringLiteral("旧的成长为:3.589"));
     }
 
+    // A key that makes the growth wrong is taken back by one Backspace, which removes
+    // nothing with the caret at the start.
+    void growthBoxTakesBackOneCharacter_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Delete at 0") << "1.5" << 0 << int(Qt::Key_Delete) << ".5";
+        QTest::newRow("Backspace at 0") << "1.5" << 0 << int(Qt::Key_Backspace) << "1.5";
+        QTest::newRow("Delete of the point") << "1.5" << 1 << int(Qt::Key_Delete) << "5";
+        QTest::newRow("Backspace of the point") << "1.5" << 2 << int(Qt::Key_Backspace) << "5";
+        QTest::newRow("Backspace at the end") << "1.5" << 3 << int(Qt::Key_Backspace) << "1.";
+    }
+
+    void growthBoxTakesBackOneCharacter()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, caret);
+        QFETCH(int, key);
+        QFETCH(QString, after);
+        QLineEdit* g = box("Text31");
+        g->setFocus();
+        g->setText(before);
+        g->setCursorPosition(caret);
+        QTest::keyClick(g, Qt::Key(key));
+        QCOMPARE(g->text(), after);
+    }
+
     void shareTooltips()
     {
         confirm();

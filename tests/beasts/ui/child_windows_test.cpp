@@ -200,6 +200,16 @@ private slots:
         QCOMPARE(list->item(47)->text(), QStringLiteral("(48)一个人在家的时候做哪些比较好？"));
         QCOMPARE(QApplication::focusWidget(), list);
         QCOMPARE(answers(), QStringList({"", "", "", "", ""}));
+        // No question is current yet: the first Down shows question (1).
+        QCOMPARE(list->currentRow(), -1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(answers().first(), QStringLiteral("(1)平时多吃哪种食品对身体有好处？"));
+        // 全部 lists them all again with none current.
+        QTest::mouseClick(button("dcButton1_1"), Qt::LeftButton);
+        QCOMPARE(list->currentRow(), -1);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(answers().first(), QStringLiteral("(1)平时多吃哪种食品对身体有好处？"));
     }
 
     void teachingSearchAndPick()

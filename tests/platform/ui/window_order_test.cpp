@@ -1,9 +1,25 @@
 #include "platform/ui/window_order.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+// Whether `upper` stands above `lower` in the window manager's stacking order.
+bool above(QWidget& upper, QWidget& lower)
+{
+    QProcess xprop;
+    xprop.start("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+    xprop.waitForFinished(5000);
+    const QString out = QString::fromLatin1(xprop.readAllStandardOutput());
+    QList<quint64> order; // bottom first
+    for (QString id : out.section('#', 1).split(',', Qt::SkipEmptyParts))
+        order << id.trimmed().toULongLong(nullptr, 16);
+    const qsizetype u = order.indexOf(upper.winId());
+    const qsizetype l = order.indexOf(lower.winId());
+    return u >= 0 && l >= 0 && u > l;
+}
 
 class WindowOrderTest : public QObject {
     Q_OBJECT
@@ -32,6 +48,38 @@ private slots:
             QVERIFY(w.isVisible());
             QCOMPARE(w.geometry(), before);
         }
+    }
+
+    // On a real desktop (run by the desktop test keep_on_top.sh): clearing the wish sends
+    // the window once below the others, and it can come up again as any window can.
+    void clearingLowersTheWindowOnce()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display with a window manager");
+        QWidget other;
+        other.setWindowTitle("other");
+        other.setGeometry(100, 100, 300, 200);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QWidget w;
+        w.setWindowTitle("kept");
+        w.setGeometry(150, 150, 300, 200);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.raise();
+        w.activateWindow();
+        QTRY_VERIFY(above(w, other)); // the newer, active window is on top anyway
+        platform::setKeepOnTop(&w, true);
+        QTest::qWait(200);
+        QVERIFY(above(w, other));
+
+        platform::setKeepOnTop(&w, false);
+        QTRY_VERIFY(above(other, w));
+        QVERIFY(w.isVisible());
+
+        w.raise();
+        w.activateWindow();
+        QTRY_VERIFY(above(w, other));
     }
 
     void childControlActsOnItsWindow()

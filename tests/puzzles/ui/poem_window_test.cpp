@@ -8,6 +8,8 @@
 #include "support/main_window.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QScrollBar>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -180,6 +182,58 @@ private slots:
         QCOMPARE(result(w), QString());
         QVERIFY(!upOn(w) && !downOn(w));
         QCOMPARE(w->focusWidget(), query(w));
+    }
+
+    // Keys in the result box: those that type go back to the query, the others work there.
+    void resultBoxKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focusAfter"); // objectName of the focused control
+        QTest::addColumn<bool>("scrolls");
+        QTest::addColumn<bool>("copies");
+        const int none = Qt::NoModifier;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << none << "Command1" << false << false;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "Text1" << false << false;
+        QTest::newRow("Down") << int(Qt::Key_Down) << none << "Text2" << true << false;
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << none << "Text2" << true << false;
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << "Text2" << false << true;
+        QTest::newRow("letter") << int(Qt::Key_A) << none << "Text1" << false << false;
+        QTest::newRow("space") << int(Qt::Key_Space) << none << "Text1" << false << false;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << "Text1" << false << false;
+    }
+
+    void resultBoxKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focusAfter);
+        QFETCH(bool, scrolls);
+        QFETCH(bool, copies);
+        QWidget* w = openPoems();
+        query(w)->setText("围棋");
+        // A long text, so that the box has somewhere to scroll.
+        QStringList lines;
+        for (int i = 1; i <= 80; ++i)
+            lines << QStringLiteral("第%1行").arg(i);
+        resultBox(w)->setPlainText(lines.join('\n'));
+        QApplication::clipboard()->setText(QStringLiteral("剪贴板"));
+        resultBox(w)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), resultBox(w));
+        const int scrolled = resultBox(w)->verticalScrollBar()->value();
+
+        // As the keyboard sends them: the modifier goes down first, to the focused control.
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        if (mods & Qt::ShiftModifier)
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Shift);
+        if (mods & Qt::ControlModifier)
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_Control, Qt::ShiftModifier & mods);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), mods);
+
+        QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
+        QCOMPARE(resultBox(w)->verticalScrollBar()->value() > scrolled, scrolls);
+        QCOMPARE(QApplication::clipboard()->text(), copies ? lines.join('\n') : QStringLiteral("剪贴板"));
+        QCOMPARE(query(w)->text(), QStringLiteral("围棋"));
     }
 
     void keepOnTopBox()

@@ -80,6 +80,9 @@ SkillWindow::SkillWindow() : FormWindow(kNumber)
     setClientSizeTw(7545, 5130);
     ::ui::setBackColour(this, colours::PanelBack);
     buildCategories();
+    // The window itself takes the first focus: a focus frame on a category button would
+    // read as the page in use.
+    setFocus();
 }
 
 void SkillWindow::buildCategories()

@@ -2,6 +2,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "reference/tables/cards.h"
 #include "reference/tables/ui/picture_tile.h"
@@ -25,6 +26,10 @@ constexpr std::array<const char*, 5> kLabelText{"技能要求", "附加技能", 
 CardWindow::CardWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("变身卡片介绍"));
+    // Closing and the system menu, but no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    ::ui::centreWhenShown(this);
     setClientSizeTw(4185, 3090);
     ::ui::makeBackdrop(this, "Back");
 

@@ -2,6 +2,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "reference/tables/furniture.h"
 #include "reference/tables/ui/picture_tile.h"
@@ -60,6 +61,7 @@ private:
 FurnitureWindow::FurnitureWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("家具配方"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(5160, 4890);
     ::ui::makeBackdrop(this, "Back");
 

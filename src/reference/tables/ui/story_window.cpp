@@ -2,6 +2,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "reference/tables/story.h"
 
@@ -30,6 +31,7 @@ QString displayText(const std::string& crlf)
 StoryWindow::StoryWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("剧情攻略"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(7815, 5865);
     ::ui::makeBackdrop(this, "Back");
 

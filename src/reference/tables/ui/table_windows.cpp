@@ -2,6 +2,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "reference/tables/base_values.h"
 #include "reference/tables/ui/sheet_table.h"
@@ -109,6 +110,7 @@ QTableWidget* forgeTable(QWidget* parent, int sheet)
 RankWindow::RankWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("各官职所需贡献"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(6810, 6630);
     fillBack(this);
     QLabel* title = ::ui::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("官职所需贡献一览"), 2040, 240, 2400, 285);
@@ -141,6 +143,7 @@ void TableStackWindow::buttonClick(int index)
 EquipmentWindow::EquipmentWindow() : TableStackWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("非打造装备基础属性"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(5655, 3840);
     fillBack(this);
     for (int i = 0; i < kEquipmentKindCount; ++i) {
@@ -162,6 +165,7 @@ void EquipmentWindow::queryUnload() { ::ui::forms().setMainVisible(); }
 ForgeWindow::ForgeWindow() : TableStackWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("打造裁缝炼金基础数值"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(4050, 4695);
     fillBack(this);
     constexpr std::array<int, 6> left{120, 760, 1420, 2070, 2720, 3360};

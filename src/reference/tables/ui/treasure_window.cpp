@@ -2,6 +2,7 @@
 
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "reference/tables/treasures.h"
 #include "reference/tables/ui/picture_tile.h"
@@ -107,6 +108,7 @@ QTableWidget* realmSheet(QWidget* parent, int cls)
 TreasureWindow::TreasureWindow() : FormWindow(kNumber)
 {
     setWindowTitle(QStringLiteral("法宝传奇"));
+    ::ui::centreWhenShown(this);
     setClientSizeTw(kClientWidth, kClientHeight);
 
     auto* frame1 = new ::ui::CaptionFrame(this, {}, colours::PanelBack);

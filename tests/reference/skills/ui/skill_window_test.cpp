@@ -78,6 +78,12 @@ private slots:
         for (int i = 0; i < 5; ++i)
             QCOMPARE(widget("Frame1", i)->isVisible(), i == 4);
         QCOMPARE(test::control<QLabel>(m_w, "Label4")->text(), QStringLiteral("听雨轩"));
+        // No category button holds the focus, whose frame would read as the page in use.
+        QApplication::setActiveWindow(m_w);
+        QVERIFY(QTest::qWaitForWindowActive(m_w));
+        QVERIFY(QApplication::focusWidget());
+        QVERIFY2(!QApplication::focusWidget()->objectName().startsWith("dcButton1_"),
+                 qPrintable(QApplication::focusWidget()->objectName()));
         QCOMPARE(borderedCount("Image1", 50) + borderedCount("Image2", 13) + borderedCount("Image3", 11) +
                      borderedCount("Image4", 88),
                  0);

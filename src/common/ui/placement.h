@@ -1,0 +1,31 @@
+#pragma once
+// Where a tool window opens on the screen. The places are those of the window's outer
+// (frame) rectangle; a window manager adds its frame only once the window is on screen,
+// so a placed window is placed again, once, when its frame becomes known.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+// The top-left corner of the outer rectangle for each place, given the screen and the
+// window's outer size.
+QPoint centredOnScreen(const QRect& screen, const QSize& outer);
+QPoint topRightOfScreen(const QRect& screen, const QSize& outer);
+// At the left edge, the window's bottom `gapPx` above the bottom of the screen.
+QPoint leftAboveBottom(const QRect& screen, const QSize& outer, int gapPx);
+
+using Placement = std::function<QPoint(const QRect& screen, const QSize& outer)>;
+
+// Places the window (a top-level widget) by `where` when it is first shown, and again
+// when the window manager's frame around it first becomes known; later moves are the
+// player's.
+void placeWhenShown(QWidget* window, Placement where);
+// The same, centred on the screen.
+void centreWhenShown(QWidget* window);
+
+} // namespace ui
