@@ -263,6 +263,33 @@ TEST(PoemSearch, IgnoredQueriesFindNothing)
     EXPECT_FALSE(s.search("。\r\n", false).shown.empty());
 }
 
+// "暂缺" stands for a text the table lacks: it is no content, so no search finds it, and
+// an entry that has it is found by its title, author or question.
+TEST(PoemSearch, PlaceholderIsNoContent)
+{
+    const auto& t = poemQuizTable();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        for (const std::string& l : lines(t[i]))
+            if (l.find(kPoemMissing) != std::string::npos) {
+                EXPECT_TRUE(l == kPoemMissing || endsWith(l, "答案：暂缺）")) << i << " " << l;
+            }
+    using Find = std::vector<int> (*)(std::string_view);
+    for (Find find : {&puzzles::findConsecutive, &puzzles::findNonConsecutive}) {
+        EXPECT_TRUE(find("暂缺").empty());
+        EXPECT_TRUE(find("缺点").empty());
+        EXPECT_EQ(find("缺"), (std::vector<int>{407})); // 月有阴晴圆缺
+        // The ten 《长恨歌》, most of whose verses the table lacks.
+        EXPECT_EQ(find("长恨歌"), (std::vector<int>{176, 199, 203, 217, 276, 295, 306, 345, 366, 450}));
+        EXPECT_EQ(find("百二关河"), (std::vector<int>{456}));
+    }
+    EXPECT_TRUE(puzzles::findConsecutive("\r\n暂缺").empty());
+    EXPECT_TRUE(puzzles::findConsecutive("答案：暂缺）").empty());
+    puzzles::PoemSearch s;
+    const puzzles::PoemView v = s.search("缺", true);
+    EXPECT_EQ(v.shown, t[407]);
+    EXPECT_FALSE(v.upEnabled || v.downEnabled);
+}
+
 // The non-consecutive result depends on the query alone: a paste, an edit in the middle
 // or a query that follows an ignored one finds what typing it afresh finds.
 TEST(PoemSearch, ResultDependsOnTheQueryAlone)
