@@ -67,6 +67,40 @@ const std::vector<std::string>& poemQuizTable()
     return table;
 }
 
+namespace {
+
+// What the searches look at in each entry: its text in the pieces between the "暂缺"
+// placeholders. A placeholder stands for a text the table does not hold, so it is never
+// found itself, and no match runs across it.
+const std::vector<std::vector<std::string_view>>& searchedPieces()
+{
+    static const std::vector<std::vector<std::string_view>> pieces = [] {
+        std::vector<std::vector<std::string_view>> out;
+        for (const std::string& e : poemQuizTable()) {
+            std::vector<std::string_view> entry;
+            std::string_view rest = e;
+            std::size_t at = 0;
+            while ((at = rest.find(kPoemMissing)) != std::string_view::npos) {
+                entry.push_back(rest.substr(0, at));
+                rest.remove_prefix(at + kPoemMissing.size());
+            }
+            entry.push_back(rest);
+            out.push_back(std::move(entry));
+        }
+        return out;
+    }();
+    return pieces;
+}
+
+bool entryContains(int index, std::string_view text)
+{
+    const std::vector<std::string_view>& pieces = searchedPieces()[static_cast<std::size_t>(index)];
+    return std::any_of(pieces.begin(), pieces.end(),
+                       [&](std::string_view piece) { return piece.find(text) != std::string_view::npos; });
+}
+
+} // namespace
+
 bool isIgnoredQuery(std::string_view query)
 {
     static constexpr std::array<std::string_view, 9> kIgnored{"。", "？", "，", "：", "）", "（", "】", "【", " "};
@@ -78,9 +112,8 @@ std::vector<int> findConsecutive(std::string_view query)
     std::vector<int> out;
     if (query.empty())
         return out;
-    const auto& table = poemQuizTable();
     for (int i = 0; i < kPoemQuizSize; ++i)
-        if (table[static_cast<std::size_t>(i)].find(query) != std::string::npos)
+        if (entryContains(i, query))
             out.push_back(i);
     return out;
 }
@@ -91,12 +124,9 @@ std::vector<int> findNonConsecutive(std::string_view query)
     const std::vector<std::string_view> chars = characters(query);
     if (chars.empty() || static_cast<int>(chars.size()) > kMaxSearchCharacters)
         return out;
-    const auto& table = poemQuizTable();
-    for (int i = 0; i < kPoemQuizSize; ++i) {
-        const std::string& e = table[static_cast<std::size_t>(i)];
-        if (std::all_of(chars.begin(), chars.end(), [&](std::string_view c) { return e.find(c) != std::string::npos; }))
+    for (int i = 0; i < kPoemQuizSize; ++i)
+        if (std::all_of(chars.begin(), chars.end(), [&](std::string_view c) { return entryContains(i, c); }))
             out.push_back(i);
-    }
     return out;
 }
 

@@ -10,7 +10,9 @@
 namespace puzzles {
 
 inline constexpr int kPoemQuizSize = 750;
-// The text of an entry, a verse or an answer that the program does not hold.
+// The text of an entry, a verse or an answer that the program does not hold. It is a
+// placeholder, not content: no search finds it, so an entry that has one is found by its
+// title, author or question alone.
 inline constexpr std::string_view kPoemMissing = "暂缺";
 
 // PoemQuizTable: entry i, its lines joined by CR LF.
@@ -23,10 +25,12 @@ bool isIgnoredQuery(std::string_view query);
 // nothing.
 inline constexpr int kMaxSearchCharacters = 5;
 
-// Entries, in table order, that contain the query as one piece of text.
+// Entries, in table order, that contain the query as one piece of text outside their
+// placeholders.
 std::vector<int> findConsecutive(std::string_view query);
-// Entries, in table order, that contain each character of the query somewhere, in any
-// order; nothing for a query of more than kMaxSearchCharacters characters.
+// Entries, in table order, that contain each character of the query somewhere outside
+// their placeholders, in any order; nothing for a query of more than
+// kMaxSearchCharacters characters.
 std::vector<int> findNonConsecutive(std::string_view query);
 
 // What the result box and the two arrows show.
