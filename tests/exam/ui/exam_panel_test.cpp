@@ -86,6 +86,29 @@ private slots:
         QCOMPARE(m_main->currentTab(), 5);
     }
 
+    // Both timers tick once a second; the clock shows 999 for one tick, and the tick after
+    // it ends the exam with "答题超时！".
+    void clocksTickOnceASecondAndTheExamEndsAfter999Seconds()
+    {
+        QCOMPARE(panel()->countdownTimer()->interval(), 1000);
+        QCOMPARE(panel()->clockTimer()->interval(), 1000);
+        QVERIFY(!panel()->countdownTimer()->isSingleShot());
+        QVERIFY(!panel()->clockTimer()->isSingleShot());
+        startAnswering();
+        QVERIFY(panel()->clockTimer()->isActive());
+        for (int i = 0; i < 999; ++i)
+            panel()->clockTick();
+        QCOMPARE(text("Label13_3"), QStringLiteral("999"));
+        QVERIFY(panel()->clockTimer()->isActive());
+        QCOMPARE(panel()->exam().phase(), exam::ExamPhase::Answering);
+        panel()->clockTick();
+        QCOMPARE(panel()->exam().phase(), exam::ExamPhase::Closed);
+        QVERIFY(!panel()->clockTimer()->isActive());
+        QCOMPARE(text("Label18"), QStringLiteral("答题超时！"));
+        QVERIFY(control<QLabel>(m_main, "Label18")->isVisible());
+        QCOMPARE(text("Label13_3"), QStringLiteral("999"));
+    }
+
     void countdownRunsOnItsTimerThenTheClock()
     {
         panel()->countdownTimer()->setInterval(1);
