@@ -1,9 +1,10 @@
 // Rows of the reference tables as they are published: the whole order of the official
-// ranks, material prices, recipes at the ends of their levels, and the first and last
-// transformation cards.
+// ranks, material prices, recipes at the ends of their levels, the first and last
+// transformation cards, and the treasure classes with the ends of their lists.
 #include "reference/tables/base_values.h"
 #include "reference/tables/cards.h"
 #include "reference/tables/furniture.h"
+#include "reference/tables/treasures.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +99,54 @@ TEST(PublishedRows, FirstAndLastCards)
     EXPECT_EQ(last.skill, "高级冥思");
     EXPECT_EQ(last.attribute, "灵力+15点");
     EXPECT_EQ(last.duration, "15分钟*(1+变化之术等级)");
+}
+
+TEST(PublishedRows, TreasureClassesAndTheirEnds)
+{
+    const struct {
+        const char* name;
+        int level;
+        const char* aura;
+        int top;
+        const char* first;
+        const char* last;
+    } classes[] = {
+        {"普通法宝", 60, "200", 9, "碧玉葫芦", "定风珠"},
+        {"高级法宝", 90, "300", 12, "玄冰面具", "摄魂"},
+        {"特级法宝", 110, "500", 15, "神木面具", "忘情"},
+    };
+    for (int c = 0; c < kTreasureClassCount; ++c) {
+        const auto& want = classes[c];
+        const TreasureClass& k = kTreasureClasses[static_cast<std::size_t>(c)];
+        EXPECT_EQ(k.name, want.name) << c;
+        EXPECT_EQ(k.levelRequirement, want.level) << c;
+        EXPECT_EQ(k.auraCap, want.aura) << c;
+        EXPECT_EQ(k.topLayer, want.top) << c;
+        EXPECT_EQ(treasureCatalogue(c).front().name, want.first) << c;
+        EXPECT_EQ(treasureCatalogue(c).back().name, want.last) << c;
+    }
+    // A row in the middle of each list, with its fields.
+    const TreasureRecord& flags = treasureCatalogue(0)[15];
+    EXPECT_EQ(flags.name, "五色旗盒");
+    EXPECT_EQ(flags.mode, "主动");
+    EXPECT_EQ(flags.turns, "无");
+    const TreasureRecord& fan = treasureCatalogue(2)[15];
+    EXPECT_EQ(fan.name, "无尘扇");
+    EXPECT_EQ(fan.type, "诅咒");
+    EXPECT_EQ(fan.element, "火(+1%)水(-1%)");
+    EXPECT_EQ(fan.turns, "10回合");
+    EXPECT_EQ(treasureCatalogue(1).back().sect, "阴曹地府");
+    EXPECT_EQ(treasureCatalogue(0).back().sect, "五庄观");
+
+    // Realm names: the first rows of each class and the ones the classes share.
+    const char* firstRealms[3][3] = {{"初具法力", "略晓变化", "驾轻就熟"},
+                                     {"心法初成", "了然于胸", "妙领天机"},
+                                     {"元神初具", "一日千里", "脱胎换骨"}};
+    for (int c = 0; c < 3; ++c)
+        for (int layer = 0; layer < 3; ++layer)
+            EXPECT_EQ(realmNames(c)[static_cast<std::size_t>(layer)], firstRealms[c][layer]) << c << ' ' << layer;
+    EXPECT_EQ(realmNames(1)[12], "法力无边");
+    EXPECT_EQ(realmNames(1)[5], "脱胎换骨");
+    EXPECT_EQ(realmNames(2)[11], "纵横三界");
+    EXPECT_EQ(realmNames(2)[14], "反璞归真");
 }
