@@ -132,10 +132,10 @@ private slots:
         QCOMPARE(keys.typed.size(), 1);
         QVERIFY(!w->pollTimer().isActive());
         QVERIFY(w->pauseTimer().isActive());
-        // The pause runs from the press: its whole 5500 ms are still ahead, give or take the
-        // 5 % a coarse timer may move its end.
+        // The pause runs from the press: nearly all of its 5500 ms are still ahead, give or
+        // take the 5 % a coarse timer may move its end (and a busy machine's delay).
         const int left = w->pauseTimer().remainingTime();
-        QVERIFY2(left >= 5200 && left <= 5775, qPrintable(QString::number(left)));
+        QVERIFY2(left > 4500 && left <= 5775, qPrintable(QString::number(left)));
         // Its end polls again, once: a held F12 types again at the next poll.
         w->pauseTick();
         QVERIFY(w->pollTimer().isActive());
