@@ -278,6 +278,48 @@ TEST(PetSimulator, ShareSteps)
     EXPECT_EQ(s.shareText(3), "0");
 }
 
+// A right press on a share "-" moves 0.5 back while the pool is at most 4.5 and the share
+// at least 0.5: the step that fills the pool to 5.0 is allowed.
+TEST(PetSimulator, BigShareStepDownFillsThePoolToFive)
+{
+    PetSimulator s = confirmed(10, "30", "100");
+    s.sharePress(0, R);
+    EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.5", "0", "0", "0", "0", "4.5"}));
+    s.sharePress(5, R);
+    EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.0", "0", "0", "0", "0", "5.0"}));
+    s.sharePress(5, R); // the share is 0 now, the pool full: refused
+    EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.0", "0", "0", "0", "0", "5.0"}));
+
+    // Reached by single steps: 0.5 and 0.5 leave 4.0; two big steps down fill it again.
+    s.sharePress(1, L);
+    hold(s, 5);
+    s.release(L);
+    s.sharePress(2, L);
+    hold(s, 5);
+    s.release(L);
+    EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.0", "0.5", "0.5", "0", "0", "4.0"}));
+    s.sharePress(7, R);
+    EXPECT_EQ(s.shareText(5), "4.5");
+    s.sharePress(6, R);
+    EXPECT_EQ(shares(s), (std::array<std::string, 6>{"0.0", "0.0", "0.0", "0", "0", "5.0"}));
+
+    // 0.9, one big step down to 0.4 with the pool at 4.6; the next would pass 5 and is
+    // refused; single steps finish.
+    s.sharePress(3, L);
+    hold(s, 9);
+    s.release(L);
+    s.sharePress(8, R);
+    EXPECT_EQ(s.shareText(3), "0.4");
+    EXPECT_EQ(s.shareText(5), "4.6");
+    s.sharePress(8, R);
+    EXPECT_EQ(s.shareText(3), "0.4");
+    EXPECT_EQ(s.shareText(5), "4.6");
+    s.sharePress(8, L);
+    hold(s, 6);
+    EXPECT_EQ(s.shareText(3), "0.0");
+    EXPECT_EQ(s.shareText(5), "5.0");
+}
+
 TEST(PetSimulator, Split)
 {
     struct Case {

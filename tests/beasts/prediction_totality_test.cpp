@@ -87,8 +87,15 @@ TEST(BeastsPredictionTotality, ChildAptitudes)
     for (const auto& w : values)
         for (const auto& other : values) {
             const Comprehension c{w, other, w, other};
+            // An empty value first, then a value above 100 (100 itself, NaN and the negatives pass).
             const std::string_view message = checkComprehension(c);
-            EXPECT_TRUE(message.empty() || message == kMsgComprehensionEmpty || message == kMsgComprehensionHigh);
+            if (!w || !other) {
+                EXPECT_EQ(message, "四个悟性值不能为空！");
+            } else if (*w > 100 || *other > 100) {
+                EXPECT_EQ(message, "四个悟性值不能大于100！") << *w << ' ' << *other;
+            } else {
+                EXPECT_EQ(message, "") << *w << ' ' << *other;
+            }
             for (const double grade : edgeDoubles())
                 for (const int row : {std::numeric_limits<int>::min(), -1, 0, 1, 2, 3, 4, 5, 6, 7,
                                       std::numeric_limits<int>::max()}) {
@@ -210,9 +217,18 @@ TEST(BeastsPredictionTotality, BabyVerdict)
                 const std::string_view v = babyVerdict(g, points, level);
                 if (!(g > 0.0f && g < 4.0f)) {
                     // No growth outside (0, 4), and no growth at all, belongs to a real beast.
-                    EXPECT_EQ(v, kVerdictFake) << g;
+                    EXPECT_EQ(v, "怀疑假图") << g;
                 } else {
-                    EXPECT_TRUE(v == kVerdictBaby || v == kVerdictWild || v == kVerdictFake);
+                    // Points and potential against 10 × level + 100, the level's whole int range.
+                    const std::int64_t expected = 10 * static_cast<std::int64_t>(level) + 100;
+                    const std::string_view want = points == expected ? "可能宝宝"
+                                                  : points < expected ? "野生/合成"
+                                                                      : "怀疑假图";
+                    EXPECT_EQ(v, want) << g << ' ' << points << ' ' << level;
+                    // One point either side of the expected sum.
+                    EXPECT_EQ(babyVerdict(g, expected, level), "可能宝宝") << level;
+                    EXPECT_EQ(babyVerdict(g, expected - 1, level), "野生/合成") << level;
+                    EXPECT_EQ(babyVerdict(g, expected + 1, level), "怀疑假图") << level;
                 }
             }
 }

@@ -48,3 +48,11 @@ TEST(ForgingNeeds, TableOfCases)
         EXPECT_EQ(f.stones, c.stones) << c.level;
     }
 }
+
+// The strengthening stones of every list position, the published row in order.
+TEST(ForgingNeeds, StonesByListPosition)
+{
+    const std::int64_t stones[] = {1, 1, 2, 3, 5, 6, 9, 12, 16, 20, 24, 30, 30, 30, 30};
+    for (int pos = 0; pos < 15; ++pos)
+        EXPECT_EQ(forgingNeeds(pos).stones, stones[pos]) << (pos + 1) * 10;
+}

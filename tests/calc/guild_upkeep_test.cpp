@@ -36,6 +36,8 @@ TEST(GuildUpkeep, SingleBuildingsAreRoundedAfterTheirFactor)
     };
     const Case cases[] = {
         {1, 0, 0}, {1, 1, 1170}, {1, 2, 1170 + 1521}, {3, 1, 780}, {2, 1, 1950}, {2, 2, 1950 + 2535},
+        // Every kind's factor: 厢房 and 仓库 0.6 like 金库 and 兽室, 药房 0.4.
+        {3, 2, 780 + 1014}, {4, 1, 1170}, {5, 1, 1170}, {5, 3, 1170 + 1521 + 1977}, {6, 1, 1170}, {6, 2, 1170 + 1521},
     };
     for (const Case& c : cases)
         EXPECT_EQ(buildingUpkeep(c.kind, c.count), c.sum) << c.kind << "/" << c.count;

@@ -80,3 +80,53 @@ TEST(GameTables, GuildUpkeepIsNotMonotonic)
     EXPECT_EQ(GuildBuildingUpkeepTable[12], 13525);
     EXPECT_EQ(GuildBuildingUpkeepTable[20], 15869);
 }
+
+namespace {
+
+// Each element weighted by its position (n + 1): a sum that changes when two unequal
+// elements trade places.
+template <typename T, std::size_t N>
+std::int64_t weightedSum(const std::array<T, N>& table, std::size_t offset = 0, std::size_t count = N)
+{
+    std::int64_t sum = 0;
+    for (std::size_t n = 0; n < count; ++n)
+        sum += static_cast<std::int64_t>(n + 1) * table[offset + n];
+    return sum;
+}
+
+template <typename T, std::size_t N>
+bool risesThroughout(const std::array<T, N>& table, std::size_t offset = 0, std::size_t count = N)
+{
+    for (std::size_t n = 1; n < count; ++n)
+        if (!(table[offset + n - 1] < table[offset + n]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(GameTables, EveryElementInItsPlace)
+{
+    // The position-weighted sums of the published lists, worked out outside the program.
+    EXPECT_EQ(weightedSum(CharLevelExpTable), 172105246346);
+    EXPECT_EQ(weightedSum(SectSkillCostTable, 0, kSectSkillSteps), 27559520136);
+    EXPECT_EQ(weightedSum(SectSkillCostTable, kSectSkillSteps, kSectSkillSteps), 10334904826);
+    EXPECT_EQ(weightedSum(GuildBuildingUpkeepTable), 3256758);
+    // The published character and sect-skill lists rise at every step.
+    EXPECT_TRUE(risesThroughout(CharLevelExpTable));
+    EXPECT_TRUE(risesThroughout(SectSkillCostTable, 0, kSectSkillSteps));
+    EXPECT_TRUE(risesThroughout(SectSkillCostTable, kSectSkillSteps, kSectSkillSteps));
+    // The two formula tables, element by element.
+    for (int n = 0; n < kCultivationSteps; ++n)
+        EXPECT_EQ(CultivationExpTable[static_cast<std::size_t>(n)], 10 * n * n + 50 * n + 150) << n;
+    for (int n = 0; n < kNpcSkillSteps; ++n)
+        EXPECT_EQ(NpcSkillPopularityTable[static_cast<std::size_t>(n)], (n + 1) / 5 + 1) << n;
+    // A few single elements beside those above.
+    EXPECT_EQ(GuildBuildingUpkeepTable[2], 2535);
+    EXPECT_EQ(GuildBuildingUpkeepTable[13], 13867);
+    EXPECT_EQ(CharLevelExpTable[1], 110);
+    EXPECT_EQ(CharLevelExpTable[99], 4803599);
+    EXPECT_EQ(CharLevelExpTable[100], 4998571);
+    EXPECT_EQ(sectSkillExp(1), 32);
+    EXPECT_EQ(sectSkillMoney(1), 12);
+}

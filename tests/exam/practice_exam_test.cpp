@@ -316,6 +316,53 @@ TEST_F(ExamFixture, LevelTwentyIsLeftOnlyByAPassThatEndsTheExam)
     EXPECT_EQ(p().optionVisible, (std::array<bool, 4>{}));
 }
 
+// Each token on level 20 ends the exam with its own message; the level stays at 20.
+TEST_F(ExamFixture, LevelTwentyEndsWithEachTokenInItsOwnWords)
+{
+    struct Case {
+        const char* token;
+        void (PracticeExam::*use)();
+        double draw; // 地王令: its success; 鬼王令: its time cost (0.5: 30 seconds)
+        const char* message;
+        const char* seconds;
+    };
+    const Case cases[] = {
+        {"天王令", &PracticeExam::heavenKing, 0.0, "你使用了天王令!回答正确!恭喜你成功闯过二十关!", "0"},
+        {"地王令", &PracticeExam::earthKing, 0.5, "你使用了地王令!回答正确!恭喜你成功闯过二十关!", "0"},
+        {"鬼王令", &PracticeExam::ghostKing, 0.5, "你使用了鬼王令!闯关成功,用时30秒!恭喜你成功闯过了二十关!", "30"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.token);
+        startAnswering();
+        for (int i = 0; i < 19; ++i)
+            right();
+        ASSERT_EQ(p().counters[0], "20");
+        script.values = {c.draw};
+        (exam.*c.use)();
+        EXPECT_EQ(exam.phase(), ExamPhase::Closed);
+        EXPECT_EQ(p().notice, "答题完毕!");
+        EXPECT_EQ(p().results[3], c.message);
+        EXPECT_EQ(p().counters, (std::array<std::string, 4>{"20", "20", "0", c.seconds}));
+        EXPECT_TRUE(p().verdict.empty());
+    }
+}
+
+// A failed 地王令 on level 20: first and later misses ask for another question there.
+TEST_F(ExamFixture, LevelTwentyMissesByTheEarthToken)
+{
+    startAnswering();
+    for (int i = 0; i < 19; ++i)
+        right();
+    script.values = {0.0};
+    exam.earthKing();
+    EXPECT_EQ(p().results[3], "你使用了地王令!答错1次,答题时间增加20秒,并补答一题!");
+    script.values = {0.49};
+    exam.earthKing();
+    EXPECT_EQ(p().results[3], "你使用了地王令!回答错误,答题时间增加20秒,并补答一题!");
+    EXPECT_EQ(p().counters, (std::array<std::string, 4>{"20", "19", "2", "40"}));
+    EXPECT_EQ(exam.phase(), ExamPhase::Answering);
+}
+
 TEST_F(ExamFixture, TenthMissEndsTheExamWithoutAddingTime)
 {
     startAnswering();

@@ -262,7 +262,8 @@ TEST(QuestionBankStore, AppendedRecordsReadBackAsTheyWereGiven)
     ASSERT_EQ(bank.count(), 3u);
     EXPECT_EQ(bank.listLine(0), "<1>[古代常识] 问一");
     EXPECT_EQ(bank.listLine(1), "<2>[] ");
-    EXPECT_EQ(bank.listLine(2), listLine(third));
+    EXPECT_EQ(bank.listLine(2), "<3>[书画艺术] 问三，含逗号");
+    EXPECT_EQ(listLine(third), "<3>[书画艺术] 问三，含逗号");
     const QuestionRecord back = bank.record(2).toRecord();
     EXPECT_EQ(back.question, third.question);
     EXPECT_EQ(back.wrong3, third.wrong3);

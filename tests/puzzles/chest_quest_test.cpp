@@ -34,6 +34,28 @@ std::vector<int> hitsOf(ChestLayout l, std::string_view keyword)
 
 } // namespace
 
+// Answer lines of a few rows in the middle of the table: each stays with its question.
+TEST(ChestQuizTable, AnswersStayWithTheirQuestions)
+{
+    const struct {
+        int index;
+        const char* ending;
+    } rows[] = {
+        {4, "就要计算到圆内接（）形\r\n答案：16384"},
+        {6, "请问利玛窦是哪国人？\r\n答案：意大利"},
+        {8, "一书中精心选项编了（）个测量问题？\r\n答案：九"},
+        {13, "将编号（）的小行星命名为“张衡小行星”。\r\n答案：1802"},
+        {15, "发生在春秋战国时期的哪个国家？\r\n答案：齐国"},
+        {16, "下列与中国古代数学家张衡相关的表述中不正确的是？\r\n答案：张衡观测并记录了五百多颗恒星"},
+    };
+    for (const auto& r : rows) {
+        const std::string e = entry(ChestLayout::Tall, r.index);
+        const std::string ending = r.ending;
+        ASSERT_GE(e.size(), ending.size()) << r.index;
+        EXPECT_EQ(e.substr(e.size() - ending.size()), ending) << r.index;
+    }
+}
+
 TEST(ChestQuizTable, EntriesAreQuestionAndAnswerLines)
 {
     EXPECT_EQ(entry(ChestLayout::Tall, 0),
@@ -122,6 +144,15 @@ struct PuzzleCase {
 std::string solve(const PuzzleCase& c) { return puzzles::solveChestPuzzle(c.puzzle, c.fields); }
 
 } // namespace
+
+// The phrase "我爱梦幻西游", its characters 1 to 6 in order.
+TEST(ChestPuzzles, PhraseCharactersInOrder)
+{
+    std::string phrase;
+    for (const char* n : {"1", "2", "3", "4", "5", "6"})
+        phrase += solve({ChestPuzzle::PhraseCharacter, {n}, ""});
+    EXPECT_EQ(phrase, "我爱梦幻西游");
+}
 
 TEST(ChestPuzzles, WorkedExamples)
 {

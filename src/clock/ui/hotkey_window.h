@@ -45,6 +45,8 @@ public:
 
     bool polling() const { return m_poll.isActive(); }
     bool pausing() const { return m_pause.isActive(); }
+    const QTimer& pollTimer() const { return m_poll; }
+    const QTimer& pauseTimer() const { return m_pause; }
     const std::string& styleCode() const { return m_styleCode; }
     const std::string& colourCode() const { return m_colourCode; }
 

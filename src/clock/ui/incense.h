@@ -36,6 +36,8 @@ public:
     const IncenseCountdown& state() const { return m_state; }
     bool counting() const { return m_count.isActive(); }
     bool flashing() const { return m_flash.isActive(); }
+    const QTimer& countTimer() const { return m_count; }
+    const QTimer& flashTimer() const { return m_flash; }
 
     // Tests: back to the state at program start.
     void resetForTests();

@@ -52,11 +52,21 @@ QFont boldFont(const QWidget* w, int points)
     return f;
 }
 
+UniformSource& uniformSourceForTests()
+{
+    static UniformSource source;
+    return source;
+}
+
 } // namespace
+
+void setUniformSourceForTests(UniformSource source) { uniformSourceForTests() = std::move(source); }
 
 ExamPanel::ExamPanel(QWidget* frame)
     : QObject(frame), m_source(std::make_unique<MainBankSource>()),
-      m_exam(std::make_unique<PracticeExam>(*m_source, defaultUniformSource())), m_frame(frame),
+      m_exam(std::make_unique<PracticeExam>(*m_source, uniformSourceForTests() ? uniformSourceForTests()
+                                                                               : defaultUniformSource())),
+      m_frame(frame),
       m_countdown(new QTimer(this)), m_clock(new QTimer(this))
 {
     m_countdown->setObjectName(QStringLiteral("Timer2"));

@@ -23,6 +23,10 @@ class DcButton;
 
 namespace exam::ui {
 
+// For tests: the uniform source of the panels built from now on (an empty function: the
+// program's own generator).
+void setUniformSourceForTests(UniformSource source);
+
 class ExamPanel : public QObject {
     Q_OBJECT
 public:

@@ -2,7 +2,6 @@
 
 #include "common/numbers.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tables {
@@ -68,8 +67,8 @@ CultivationUpdate cultivationRun(int classIndex, std::string_view from, std::str
         std::int64_t sum = 0;
         for (std::int64_t p = first; p <= last; ++p)
             sum += t[static_cast<std::size_t>(p)];
-        // From a layer to itself nothing more is needed, whatever is held.
-        return common::formatNumber(std::max(0.0, static_cast<double>(sum) - h.value));
+        // From a layer to itself the sum is 0, so what is held shows as a negative amount.
+        return common::formatNumber(static_cast<double>(sum) - h.value);
     };
     u.needed = computeLayers();
     u.clear = !u.needed.has_value();

@@ -132,14 +132,25 @@ private slots:
         expectRestored();
     }
 
-    void petItemWithoutTheBeastWindowKeepsTheIcon()
+    // The real beast attribute window, not yet loaded: the item loads it and shows it normal,
+    // the main window stays hidden and minimised without its icon, and closing the beast
+    // window brings the main window back.
+    void petItemLoadsTheBeastWindowAndHidesTheMainOne()
     {
-        if (ui::forms().hasForm(4))
-            QSKIP("the beast attribute window is there");
+        QVERIFY(!ui::forms().isLoaded(4));
         minimiseToTray();
         item("Menu_Pet")->trigger();
+        ui::FormWindow* pet = ui::forms().loaded(4);
+        QVERIFY(pet);
+        QCOMPARE(pet->windowTitle(), QString("召唤兽属性预测"));
+        QVERIFY(pet->isVisible());
+        QVERIFY(!(pet->windowState() & Qt::WindowMinimized));
+        QVERIFY(!m_tray->iconShown());
         QVERIFY(!m_main->isVisible());
-        QVERIFY(m_tray->iconShown());
+        QVERIFY(m_main->windowState() & Qt::WindowMinimized);
+        pet->close();
+        QTRY_VERIFY(!ui::forms().isLoaded(4));
+        expectRestored();
     }
 
     void petItemShowsTheBeastWindowInstead()

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <deque>
+
 using test::control;
 
 class ExamPanelTest : public QObject {
@@ -25,6 +27,8 @@ class ExamPanelTest : public QObject {
 
     QTemporaryDir m_dir;
     QString m_startDir;
+    // The panel's draws: the queued numbers, then 0 (the first record, its answer at A).
+    std::deque<double> m_draws;
     app::ui::MainWindow* m_main = nullptr;
 
     exam::ui::ExamPanel* panel() { return m_main->examPanel(); }
@@ -49,6 +53,13 @@ class ExamPanelTest : public QObject {
 private slots:
     void initTestCase()
     {
+        exam::ui::setUniformSourceForTests([this] {
+            if (m_draws.empty())
+                return 0.0;
+            const double r = m_draws.front();
+            m_draws.pop_front();
+            return r;
+        });
         m_startDir = test::openBankTab(m_dir.path(),
                                        " 1,历史知识,秦始皇的名字叫什么？,嬴政,胡亥,扶苏,子婴\r\n"
                                        " 2,其它题目,中国最长的河流是哪一条？,长江,黄河,珠江,黑龙江\r\n",
@@ -58,6 +69,7 @@ private slots:
     void cleanupTestCase()
     {
         ui::forms().reset();
+        exam::ui::setUniformSourceForTests({});
         QDir::setCurrent(m_startDir);
     }
 
@@ -72,6 +84,29 @@ private slots:
         m_main->tabClick(0);
         QVERIFY(m_main->panel(8)->isVisible());
         QCOMPARE(m_main->currentTab(), 5);
+    }
+
+    // Both timers tick once a second; the clock shows 999 for one tick, and the tick after
+    // it ends the exam with "答题超时！".
+    void clocksTickOnceASecondAndTheExamEndsAfter999Seconds()
+    {
+        QCOMPARE(panel()->countdownTimer()->interval(), 1000);
+        QCOMPARE(panel()->clockTimer()->interval(), 1000);
+        QVERIFY(!panel()->countdownTimer()->isSingleShot());
+        QVERIFY(!panel()->clockTimer()->isSingleShot());
+        startAnswering();
+        QVERIFY(panel()->clockTimer()->isActive());
+        for (int i = 0; i < 999; ++i)
+            panel()->clockTick();
+        QCOMPARE(text("Label13_3"), QStringLiteral("999"));
+        QVERIFY(panel()->clockTimer()->isActive());
+        QCOMPARE(panel()->exam().phase(), exam::ExamPhase::Answering);
+        panel()->clockTick();
+        QCOMPARE(panel()->exam().phase(), exam::ExamPhase::Closed);
+        QVERIFY(!panel()->clockTimer()->isActive());
+        QCOMPARE(text("Label18"), QStringLiteral("答题超时！"));
+        QVERIFY(control<QLabel>(m_main, "Label18")->isVisible());
+        QCOMPARE(text("Label13_3"), QStringLiteral("999"));
     }
 
     void countdownRunsOnItsTimerThenTheClock()
@@ -99,10 +134,22 @@ private slots:
 
     void answersTokensAndTheirTexts()
     {
+        // First record, correct answer at C: A w3, B w2, C c, D w1.
+        m_draws = {0.25, 0.5};
         startAnswering();
-        const QString id = control<QLineEdit>(m_main, "Text21")->text();
-        QVERIFY(id == "1" || id == "2");
+        QCOMPARE(control<QLineEdit>(m_main, "Text21")->text(), QStringLiteral("1"));
+        QCOMPARE(control<QPlainTextEdit>(m_main, "Text20")->toPlainText(),
+                 QStringLiteral("[历史知识] 秦始皇的名字叫什么？"));
+        const char* layoutC[] = {"子婴", "扶苏", "嬴政", "胡亥"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(control<QLabel>(m_main, QStringLiteral("Label8_%1").arg(i))->text(), QString::fromUtf8(layoutC[i]));
+        // The next question: the second record, correct answer at D: A w2, B w1, C w3, D c.
+        m_draws = {0.5, 0.99};
         answer(true);
+        QCOMPARE(control<QLineEdit>(m_main, "Text21")->text(), QStringLiteral("2"));
+        const char* layoutD[] = {"珠江", "黄河", "黑龙江", "长江"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(control<QLabel>(m_main, QStringLiteral("Label8_%1").arg(i))->text(), QString::fromUtf8(layoutD[i]));
         QCOMPARE(text("Label22"), QStringLiteral("正确！"));
         QCOMPARE(text("Label12_2"), QStringLiteral("正确！"));
         QCOMPARE(text("Label13_0"), QStringLiteral("2"));
@@ -124,6 +171,7 @@ private slots:
 
     void reviewShowsTheMissedQuestionWithItsAnswerAtA()
     {
+        m_draws = {0.75, 0.25}; // the second record, its answer at B
         startAnswering();
         answer(false);
         press("Button18_1");
@@ -132,8 +180,8 @@ private slots:
         QVERIFY(!control<QLabel>(m_main, "Label18")->isVisible());
         QCOMPARE(text("Label12_0"), QStringLiteral("A"));
         QVERIFY(control<QRadioButton>(m_main, "Option4_0")->isChecked());
-        const QString answerA = text("Label8_0");
-        QVERIFY(answerA == QStringLiteral("嬴政") || answerA == QStringLiteral("长江"));
+        QCOMPARE(text("Label8_0"), QStringLiteral("长江"));
+        QCOMPARE(control<QLineEdit>(m_main, "Text21")->text(), QStringLiteral("2"));
 
         // 放弃 and back through 考试: the review is empty, its buttons still enabled.
         press("Button18_2");

@@ -124,3 +124,18 @@ TEST(Formations, TableViewCells)
         EXPECT_EQ(counterTableColour(c.value), c.colour);
     }
 }
+
+// The bonuses of the formations not written out above: the last one whole, and the
+// places whose figures differ inside one formation.
+TEST(Formations, BonusesOfTheOtherFormations)
+{
+    EXPECT_EQ(formationDescription(8), "【蛇蟠阵】：灵力型阵法。\r\n①抵御敌人法术的几率+15%\r\n②抵御敌人法术的几率+15%\r\n"
+                                       "③抵御敌人法术的几率+15%\r\n④抵御敌人法术的几率+15%\r\n⑤抵御敌人法术的几率+15%");
+    EXPECT_EQ(formationDescription(3), "【风扬阵】：攻速型阵法。\r\n①对敌人的任何伤害结果+20%\r\n②对敌人的任何伤害结果+10%\r\n"
+                                       "③对敌人的任何伤害结果+10%\r\n④速度+10%\r\n⑤速度+10%");
+    EXPECT_EQ(formationDescription(4), "【云垂阵】：防速型阵法。\r\n①受到任何伤害结果-40%,速度-30%\r\n②受到任何伤害结果-10%\r\n"
+                                       "③受到任何伤害结果-10%\r\n④速度+10%\r\n⑤速度+10%");
+    EXPECT_EQ(formationDescription(6), "【虎翼阵】：攻击型阵法。\r\n①对敌人任何伤害结果+25%\r\n②受到的任何伤害结果-10%\r\n"
+                                       "③受到的任何伤害结果-10%\r\n④对敌人任何伤害结果+10%\r\n⑤对敌人任何伤害结果+10%");
+    EXPECT_EQ(formationDescription(7), "【鸟翔阵】：全速型阵法。\r\n①速度+20%\r\n②速度+20%\r\n③速度+20%\r\n④速度+20%\r\n⑤速度+20%");
+}

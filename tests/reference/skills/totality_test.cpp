@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -62,8 +64,20 @@ TEST(SkillsTotality, CatalogueLookups)
                 EXPECT_EQ(g.cell.row, -1) << i << ' ' << g.count;
             }
         }
-        const int page = beastSkillPage(i);
-        EXPECT_TRUE(page == 0 || page == 1) << i;
+        // The basic page holds 0..42 and 87, the advanced one 43..86; on the basic page rows
+        // 0..2 hold 11 r + c, row 3 holds 33..37, then 87, then 38..42; on the advanced page
+        // every cell holds 43 + 11 r + c.
+        if (inside(i, kBeastSkillCount)) {
+            const bool advanced = i >= 43 && i <= 86;
+            EXPECT_EQ(beastSkillPage(i), advanced ? 1 : 0) << i;
+            const GridCell cell = beastSkillCell(i);
+            const int onPage = advanced ? 11 * cell.row + cell.column + 43
+                               : cell.row < 3 ? 11 * cell.row + cell.column
+                               : cell.column < 5  ? 33 + cell.column
+                               : cell.column == 5 ? 87
+                                                  : 38 + cell.column - 6;
+            EXPECT_EQ(onPage, i) << i << ' ' << cell.column << ',' << cell.row;
+        }
     }
 }
 
@@ -103,10 +117,26 @@ TEST(SkillsTotality, Formations)
             if (!inside(a, kFormationCount) || !inside(b, kFormationCount)) {
                 EXPECT_EQ(v, 0) << a << ' ' << b;
             }
-            EXPECT_TRUE(v == 0 || v == 5 || v == -5 || v == 10 || v == -10) << a << ' ' << b;
+            // Each side of the diagram, from the value of the pair: the positive side blue, the
+            // negative one red, both magenta for 0.
+            static const struct {
+                int v;
+                const char *opponent, *own;
+                std::uint32_t opponentColour, ownColour;
+            } sides[] = {
+                {10, "+10%", "-10%", 0xFF0000, 0xFF},  {5, "+5%", "-5%", 0xFF0000, 0xFF},
+                {0, "0", "0", 0xFF00FF, 0xFF00FF},     {-5, "-5%", "+5%", 0xFF, 0xFF0000},
+                {-10, "-10%", "+10%", 0xFF, 0xFF0000},
+            };
+            const auto side = std::find_if(std::begin(sides), std::end(sides), [v](const auto& e) { return e.v == v; });
+            ASSERT_NE(side, std::end(sides)) << a << ' ' << b << ' ' << v;
             const CounterDiagram d = counterDiagram(a, b);
-            EXPECT_EQ(d.opponentCaption, counterCaption(v));
-            EXPECT_EQ(d.ownCaption, counterCaption(-v));
+            EXPECT_EQ(d.opponentCaption, side->opponent) << a << ' ' << b;
+            EXPECT_EQ(d.ownCaption, side->own) << a << ' ' << b;
+            EXPECT_EQ(d.opponentColour, side->opponentColour) << a << ' ' << b;
+            EXPECT_EQ(d.ownColour, side->ownColour) << a << ' ' << b;
+            // The own side's value is the table read the other way round.
+            EXPECT_EQ(counterValue(b, a), -v) << a << ' ' << b;
         }
         // Captions, texts and colours take any int, the type's ends included.
         EXPECT_FALSE(counterCaption(a).empty());

