@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace tradeclock;
@@ -44,6 +45,80 @@ TEST(GameClock, WeekdaysCountFromSunday)
                  {{2027, 1, 5}, 3}};
     for (const Case& c : cases)
         EXPECT_EQ(weekdayOf(c.date), c.weekday) << c.date.year << "-" << c.date.month << "-" << c.date.day;
+}
+
+// The Gregorian calendar: every fourth year is a leap year, except the century years
+// that 400 does not divide.
+TEST(GameClock, AnchorDatesFollowTheGregorianCalendar)
+{
+    struct Case {
+        CivilDate date;
+        bool valid;
+    } cases[] = {
+        {{1900, 2, 29}, false}, {{2000, 2, 29}, true},  {{2100, 2, 29}, false}, {{2400, 2, 29}, true},
+        {{1600, 2, 29}, true},  {{2024, 2, 29}, true},  {{2023, 2, 29}, false}, {{1996, 2, 29}, true},
+        {{2000, 2, 30}, false}, {{1900, 2, 28}, true},  {{2026, 4, 30}, true},  {{2026, 4, 31}, false},
+        {{2026, 6, 31}, false}, {{2026, 9, 31}, false}, {{2026, 11, 31}, false}, {{2026, 1, 31}, true},
+        {{2026, 7, 31}, true},  {{2026, 8, 31}, true},  {{2026, 12, 31}, true}, {{2026, 1, 32}, false},
+        {{2026, 13, 1}, false}, {{2026, 0, 1}, false},  {{2026, 1, 0}, false},
+    };
+    for (const Case& c : cases) {
+        const std::string ymd =
+            std::to_string(c.date.year) + "/" + std::to_string(c.date.month) + "/" + std::to_string(c.date.day);
+        EXPECT_EQ(validDate(c.date), c.valid) << ymd;
+        for (char sep : {'/', '-'}) {
+            std::string date = ymd;
+            std::replace(date.begin(), date.end(), '/', sep);
+            const auto a = parseClockAnchor("450\r\n10:00:00\r\n" + date + "\r\n5\r\n");
+            EXPECT_EQ(a.has_value(), c.valid) << date;
+            if (a) {
+                EXPECT_EQ(a->storedDate, c.date) << date;
+            }
+        }
+    }
+    // A synchronisation on a leap day writes a date that reads back.
+    const auto back = parseClockAnchor(formatClockAnchor(synchronisedAnchor(0, {{2000, 2, 29}, hms(9, 0, 0)})));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->storedDate, (CivilDate{2000, 2, 29}));
+    EXPECT_EQ(back->storedWeekday, 3);
+}
+
+// Weekdays and the maintenance on both sides of the end of February in century years
+// (weekdays from a calendar).
+TEST(GameClock, CenturyYearsCountTheirFebruaryDays)
+{
+    struct Day {
+        CivilDate date;
+        int weekday;
+    } days[] = {{{1900, 2, 28}, 4}, {{1900, 3, 1}, 5}, {{2000, 3, 1}, 4}, {{2100, 2, 23}, 3},
+                {{2100, 3, 1}, 2},  {{2400, 3, 1}, 4}, {{1600, 3, 1}, 4}};
+    for (const Day& d : days)
+        EXPECT_EQ(weekdayOf(d.date), d.weekday) << d.date.year << "-" << d.date.month << "-" << d.date.day;
+
+    struct Case {
+        const char* what;
+        CivilDate storedDate;
+        int storedTime;
+        CivilDate nowDate;
+        int nowTime;
+        StartRule expected;
+    } cases[] = {
+        {"Monday 2000-02-28 read on the leap day 08:00", {2000, 2, 28}, hms(12, 0, 0), {2000, 2, 29}, hms(8, 0, 0),
+         StartRule::Maintenance},
+        {"Monday 2000-02-28 read on the leap day 07:59:59", {2000, 2, 28}, hms(12, 0, 0), {2000, 2, 29},
+         hms(7, 59, 59), StartRule::Start},
+        {"Tuesday 2100-02-23 read on Monday 2100-03-01", {2100, 2, 23}, hms(10, 0, 0), {2100, 3, 1}, hms(12, 0, 0),
+         StartRule::Start},
+        {"Tuesday 2100-02-23 read on Tuesday 2100-03-02", {2100, 2, 23}, hms(10, 0, 0), {2100, 3, 2}, hms(8, 0, 0),
+         StartRule::Maintenance},
+        {"Wednesday 1900-02-28 read on Tuesday 1900-03-06 07:59:59", {1900, 2, 28}, hms(12, 0, 0), {1900, 3, 6},
+         hms(7, 59, 59), StartRule::Start},
+        {"Wednesday 1900-02-28 read on Tuesday 1900-03-06 08:00", {1900, 2, 28}, hms(12, 0, 0), {1900, 3, 6},
+         hms(8, 0, 0), StartRule::Maintenance},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(maintenanceRule(anchorAt(c.storedDate, c.storedTime), {c.nowDate, c.nowTime}), c.expected)
+            << c.what;
 }
 
 TEST(GameClock, FacesAtTheExamplePositions)

@@ -98,6 +98,51 @@ TEST(FormatNumber, PlainDecimalText)
         EXPECT_EQ(formatNumber(c.v), c.text) << c.v;
 }
 
+// Exponent form starts at a magnitude of 1E15 (after rounding to 15 significant digits)
+// and below it every number is plain digits again; either text reads back as the number.
+TEST(FormatNumber, ExponentFormFromOneE15)
+{
+    struct Case {
+        double v;
+        const char* text;
+        bool exact; // the text holds the whole value, so reading it gives the value back
+    };
+    const Case cases[] = {
+        {999999999999999.0, "999999999999999", true},
+        {-999999999999999.0, "-999999999999999", true},
+        {999999999999999.4, "999999999999999", false},
+        {999999999999999.5, "1E+15", false}, // rounds up to 1E15 at 15 digits
+        {1e15, "1E+15", true},
+        {-1e15, "-1E+15", true},
+        {1e15 + 1, "1E+15", false},
+        {1.5e15, "1.5E+15", true},
+        {1000000008280875.0, "1.00000000828088E+15", false},
+        {123456789012345678.0, "1.23456789012346E+17", false},
+        {1e16, "1E+16", true},
+        {-2.5e20, "-2.5E+20", true},
+        {1e100, "1E+100", true},
+        {100000000000000.0, "100000000000000", true},
+        {123456789012345.0, "123456789012345", true},
+        {99999999999999.9, "99999999999999.9", true},
+        {100008280875.0, "100008280875", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatNumber(c.v), c.text) << c.text;
+        const ReadNumber back = readLeadingNumber(c.text);
+        EXPECT_TRUE(back.valid) << c.text;
+        if (c.exact) {
+            EXPECT_EQ(back.value, c.v) << c.text;
+        } else {
+            EXPECT_EQ(formatNumber(back.value), c.text) << c.text;
+        }
+    }
+    // The largest double rounds up past itself at 15 digits.
+    EXPECT_EQ(formatNumber(std::numeric_limits<double>::max()), "1.79769313486232E+308");
+    // Whole numbers held as integers are written out in full.
+    EXPECT_EQ(formatNumber(std::int64_t{1000000000000000}), "1000000000000000");
+    EXPECT_EQ(formatNumber(std::int64_t{-999999999999999999}), "-999999999999999999");
+}
+
 TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheDecimalValue)
 {
     struct Case {

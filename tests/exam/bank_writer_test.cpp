@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iconv.h>
+#include <vector>
 
 using namespace exam;
 
@@ -238,4 +239,92 @@ TEST(BankWriter, TheEuroSignStaysTheCodePagesByte)
     const BankWrite deleted = deleteQuestion(before, r.bank, 0, 4);
     ASSERT_TRUE(deleted.ok) << deleted.message;
     EXPECT_EQ(deleted.bytes.substr(0, euroLine.size()), euroLine);
+}
+
+namespace {
+
+enum class Encoding { Gb, Utf8, Utf8Bom };
+
+// A test.dat as the given editor would save the UTF-8 text.
+std::string savedAs(Encoding enc, const std::string& utf8)
+{
+    switch (enc) {
+    case Encoding::Gb:
+        return gbk(utf8);
+    case Encoding::Utf8:
+        return utf8;
+    case Encoding::Utf8Bom:
+        break;
+    }
+    return "\xEF\xBB\xBF" + utf8;
+}
+
+std::string joined(std::initializer_list<std::string_view> lines, std::string_view end)
+{
+    std::string s;
+    for (std::string_view l : lines)
+        s += std::string(l) + std::string(end);
+    return s;
+}
+
+} // namespace
+
+// Every writer keeps the form the file was found in: its encoding (a BOM included) and
+// its line end (CR LF, LF or a lone CR). A DOS Ctrl-Z end mark is dropped by all three,
+// so it never ends up between the old lines and an appended one.
+TEST(BankWriter, KeepsTheFilesEncodingAndLineEnds)
+{
+    enum class Writer { Append, Change, Delete };
+    // Three records; the first and the last begin with a blank, as appended lines do.
+    const std::string_view one = " 1,历史知识,问一,答一,错,错,错";
+    const std::string_view two = "2,诗词对联,问二,答二,错,错,错";
+    const std::string_view three = " 3,其它题目,问三,答三,错,错,错";
+    struct Form {
+        Encoding enc;
+        std::string_view end;
+        bool eofMark;
+        bool lastLineEnded;
+    };
+    std::vector<Form> forms;
+    for (Encoding enc : {Encoding::Gb, Encoding::Utf8, Encoding::Utf8Bom})
+        for (std::string_view end : {"\r\n", "\n", "\r"})
+            for (bool eofMark : {false, true})
+                for (bool lastLineEnded : {true, false})
+                    forms.push_back({enc, end, eofMark, lastLineEnded});
+
+    for (const Form& f : forms) {
+        std::string text = joined({one, two, three}, f.end);
+        if (!f.lastLineEnded)
+            text.resize(text.size() - f.end.size());
+        const std::string before = savedAs(f.enc, text) + (f.eofMark ? "\x1A" : "");
+        const BankLoadResult r = load(before);
+        ASSERT_EQ(r.bank.count(), 3u);
+        for (Writer writer : {Writer::Append, Writer::Change, Writer::Delete}) {
+            std::string expected;
+            BankWrite w;
+            switch (writer) {
+            case Writer::Append:
+                expected = joined({one, two, three, " 4,其它题目,新题,对,错一,错二,错三"}, f.end);
+                w = appendQuestion(before, r.bank, 0, fields());
+                break;
+            case Writer::Change:
+                expected = joined({"1,历史知识,问一,答一,错,错,错", "2,其它题目,改题,新答,错一,错二,错三",
+                                   "3,其它题目,问三,答三,错,错,错"},
+                                  f.end);
+                w = rewriteQuestion(before, r.bank, 0, 1, fields("改题", "新答"));
+                break;
+            case Writer::Delete:
+                expected = joined({" 1,其它题目,问三,答三,错,错,错", " 2,诗词对联,问二,答二,错,错,错"}, f.end);
+                w = deleteQuestion(before, r.bank, 0, 0);
+                break;
+            }
+            const std::string what = "encoding " + std::to_string(static_cast<int>(f.enc)) + ", line end " +
+                                     (f.end == "\r\n" ? "CR LF" : f.end == "\n" ? "LF" : "CR") +
+                                     (f.eofMark ? ", Ctrl-Z" : "") + (f.lastLineEnded ? "" : ", last line open") +
+                                     ", writer " + std::to_string(static_cast<int>(writer));
+            ASSERT_TRUE(w.ok) << what << ": " << w.message;
+            EXPECT_EQ(w.bytes, savedAs(f.enc, expected)) << what;
+            EXPECT_EQ(w.bank.count(), writer == Writer::Append ? 4u : writer == Writer::Change ? 3u : 2u) << what;
+        }
+    }
 }

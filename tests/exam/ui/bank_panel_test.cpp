@@ -184,6 +184,51 @@ private slots:
         QVERIFY(control<QRadioButton>(m_main, "Option3_11")->isChecked());
     }
 
+    // This box ignores "？", "，", "：", ASCII "(" and ")" and one blank; every other form,
+    // full-width or ASCII, is searched exactly, in a bank kept in either encoding.
+    void ignoreListTakesEachFormOnItsOwn()
+    {
+        const QString bank = QStringLiteral(" 1,其它题目,\"半角,逗号\",对,错,错,错\r\n"
+                                            " 2,其它题目,全角，逗号,对,错,错,错\r\n"
+                                            " 3,其它题目,半角:冒号,对,错,错,错\r\n"
+                                            " 4,其它题目,全角：冒号,对,错,错,错\r\n"
+                                            " 5,其它题目,半角(括号),对,错,错,错\r\n"
+                                            " 6,其它题目,全角（括号）,对,错,错,错\r\n"
+                                            " 7,其它题目,半角?问号,对,错,错,错\r\n"
+                                            " 8,其它题目,全角？问号,对,错,错,错\r\n"
+                                            " 9,其它题目,笑😀脸 𠀀字,对,错,错,错\r\n"
+                                            "10,其它题目,ＡＢＣ全角字母,对,错,错,错\r\n"
+                                            "11,其它题目,ABC半角字母,对,错,错,错\r\n");
+        const struct {
+            QString key;
+            QStringList numbers;
+        } cases[] = {
+            {QStringLiteral(","), {"1"}},      {QStringLiteral("，"), {}},
+            {QStringLiteral(":"), {"3"}},      {QStringLiteral("："), {}},
+            {QStringLiteral("("), {}},         {QStringLiteral("（"), {"6"}},
+            {QStringLiteral(")"), {}},         {QStringLiteral("）"), {"6"}},
+            {QStringLiteral("?"), {"7"}},      {QStringLiteral("？"), {}},
+            {QStringLiteral(" "), {}},         {QStringLiteral("  "), {}},
+            {QStringLiteral("　"), {}},        {QStringLiteral("脸 "), {"9"}},
+            {QStringLiteral("😀"), {"9"}},     {QStringLiteral("😀脸 𠀀"), {"9"}},
+            {QStringLiteral("𠀀"), {"9"}},     {QStringLiteral("😁"), {}},
+            {QStringLiteral("ＡＢＣ"), {"10"}}, {QStringLiteral("ABC"), {"11"}},
+            {QStringLiteral("ａｂｃ"), {}},     {QStringLiteral("abc"), {}},
+        };
+        for (const QByteArray& bytes : {gbk(bank), bank.toUtf8()}) {
+            useBank(bytes);
+            for (const auto& c : cases) {
+                keyword()->setText(QStringLiteral("角")); // a keyword with hits before
+                QVERIFY(!listed().isEmpty());
+                keyword()->setText(c.key);
+                QStringList got;
+                for (const QString& l : listed())
+                    got << l.mid(1, l.indexOf('>') - 1);
+                QCOMPARE(got, c.numbers);
+            }
+        }
+    }
+
     void escClearsTheKeywordAndTheList()
     {
         keyword()->setFocus();

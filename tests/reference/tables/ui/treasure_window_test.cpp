@@ -177,6 +177,30 @@ private slots:
         QCOMPARE(calc(w)[1], QStringLiteral("12"));
     }
 
+    // Only an extreme entry of held experience gives a result of 1E15 or more: it is shown
+    // in exponent form, and a smaller result is plain digits again.
+    void resultSwitchesToExponentFormAtOneE15AndBack()
+    {
+        QWidget* w = open();
+        type(w, 0, "3");
+        type(w, 1, "5");
+        const struct {
+            const char* held;
+            const char* needed; // 2884000 + 5396875 - held
+        } cases[] = {
+            {"-1E14", "100000008280875"},
+            {"-999E12", "999000008280875"},
+            {"-1E15", "1.00000000828088E+15"},
+            {"-2E15", "2.00000000828088E+15"},
+            {"-1E16", "1.00000000082809E+16"},
+            {"-1E14", "100000008280875"},
+        };
+        for (const auto& c : cases) {
+            type(w, 2, c.held);
+            QCOMPARE(calc(w)[4], QString::fromLatin1(c.needed));
+        }
+    }
+
     void resetUsesTheClassShown()
     {
         QWidget* w = open();
