@@ -313,8 +313,10 @@ TEST(PoemSearch, BrowsingStopsAtBothEnds)
         puzzles::PoemView v = s.search("围棋", nonConsecutive);
         EXPECT_FALSE(v.upEnabled);
         EXPECT_TRUE(v.downEnabled);
-        while (v.downEnabled)
+        // Bounded, so a ↓ that never turns off fails here instead of looping for ever.
+        for (int presses = 0; v.downEnabled && presses < 1000; ++presses)
             v = s.down();
+        EXPECT_FALSE(v.downEnabled);
         EXPECT_EQ(v.shown, "围棋的先手（答案：下棋时主动的形势）");
         EXPECT_TRUE(v.upEnabled);
         EXPECT_EQ(s.down().shown, v.shown); // no wrap
