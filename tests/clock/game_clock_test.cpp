@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 
 using namespace tradeclock;
 
@@ -32,6 +33,23 @@ ClockAnchor anchorAt(CivilDate date, int seconds, int offset = 0)
     a.storedSeconds = seconds;
     a.storedWeekday = weekdayOf(date);
     return a;
+}
+
+// An anchor stored at one date and time, read at another: whether the clock starts.
+struct MaintenanceCase {
+    const char* what;
+    CivilDate storedDate;
+    int storedTime;
+    CivilDate nowDate;
+    int nowTime;
+    StartRule expected;
+};
+
+void expectMaintenanceRules(std::span<const MaintenanceCase> cases)
+{
+    for (const MaintenanceCase& c : cases)
+        EXPECT_EQ(maintenanceRule(anchorAt(c.storedDate, c.storedTime), {c.nowDate, c.nowTime}), c.expected)
+            << c.what;
 }
 
 } // namespace
@@ -95,14 +113,7 @@ TEST(GameClock, CenturyYearsCountTheirFebruaryDays)
     for (const Day& d : days)
         EXPECT_EQ(weekdayOf(d.date), d.weekday) << d.date.year << "-" << d.date.month << "-" << d.date.day;
 
-    struct Case {
-        const char* what;
-        CivilDate storedDate;
-        int storedTime;
-        CivilDate nowDate;
-        int nowTime;
-        StartRule expected;
-    } cases[] = {
+    const MaintenanceCase cases[] = {
         {"Monday 2000-02-28 read on the leap day 08:00", {2000, 2, 28}, hms(12, 0, 0), {2000, 2, 29}, hms(8, 0, 0),
          StartRule::Maintenance},
         {"Monday 2000-02-28 read on the leap day 07:59:59", {2000, 2, 28}, hms(12, 0, 0), {2000, 2, 29},
@@ -116,9 +127,7 @@ TEST(GameClock, CenturyYearsCountTheirFebruaryDays)
         {"Wednesday 1900-02-28 read on Tuesday 1900-03-06 08:00", {1900, 2, 28}, hms(12, 0, 0), {1900, 3, 6},
          hms(8, 0, 0), StartRule::Maintenance},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(maintenanceRule(anchorAt(c.storedDate, c.storedTime), {c.nowDate, c.nowTime}), c.expected)
-            << c.what;
+    expectMaintenanceRules(cases);
 }
 
 TEST(GameClock, FacesAtTheExamplePositions)
@@ -197,14 +206,7 @@ TEST(GameClock, PositionFollowsTheComputerClock)
 
 TEST(GameClock, MaintenanceRefusesAnAnchorFromBeforeTuesdayEight)
 {
-    struct Case {
-        const char* what;
-        CivilDate storedDate;
-        int storedTime;
-        CivilDate nowDate;
-        int nowTime;
-        StartRule expected;
-    } cases[] = {
+    const MaintenanceCase cases[] = {
         {"same Tuesday, both before 08:00", kTue, hms(7, 0, 0), kTue, hms(7, 59, 59), StartRule::Start},
         // The old whole-hour rule started this one although the maintenance fell between.
         {"Tuesday 07:59:59 read 08:59:59", kTue, hms(7, 59, 59), kTue, hms(8, 59, 59), StartRule::Maintenance},
@@ -239,9 +241,7 @@ TEST(GameClock, MaintenanceRefusesAnAnchorFromBeforeTuesdayEight)
         {"tomorrow", kFri, hms(12, 0, 0), kThu, hms(12, 0, 0), StartRule::Maintenance},
         {"next year", {2027, 12, 10}, hms(12, 0, 0), kThu, hms(12, 0, 0), StartRule::Maintenance},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(maintenanceRule(anchorAt(c.storedDate, c.storedTime), {c.nowDate, c.nowTime}), c.expected)
-            << c.what;
+    expectMaintenanceRules(cases);
 }
 
 TEST(GameClock, SynchronisationWritesTheAnchorFile)
