@@ -267,22 +267,23 @@ TextEncoding detectEncoding(std::string_view bytes)
     // Some bytes are not UTF-8: the lines that hold more than ASCII decide, so one bad byte
     // in a UTF-8 bank spoils only its own line. Chinese text in GB18030 is next to never
     // valid UTF-8.
+    // One pass over the bytes: a line is looked at only from its first byte above ASCII.
+    const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
     std::size_t utf8Lines = 0, otherLines = 0;
+    const std::size_t n = bytes.size();
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string_view line = bytes.substr(pos, end - pos);
-        bool plain = true;
-        for (char c : line)
-            if (static_cast<unsigned char>(c) >= 0x80) {
-                plain = false;
-                break;
-            }
-        if (!plain)
-            ++(isValidUtf8(line) ? utf8Lines : otherLines);
-        pos = end + 1;
+    while (pos < n) {
+        std::size_t i = pos;
+        while (i < n && !lineEnd(bytes[i]) && static_cast<unsigned char>(bytes[i]) < 0x80)
+            ++i;
+        if (i < n && !lineEnd(bytes[i])) {
+            std::size_t end = i;
+            while (end < n && !lineEnd(bytes[end]))
+                ++end;
+            ++(isValidUtf8(bytes.substr(pos, end - pos)) ? utf8Lines : otherLines);
+            i = end;
+        }
+        pos = i + 1;
     }
     return utf8Lines > otherLines ? TextEncoding::Utf8 : TextEncoding::Gb18030;
 }
