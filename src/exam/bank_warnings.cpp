@@ -1,5 +1,7 @@
 #include "exam/bank_warnings.h"
 
+#include "common/file_exists.h"
+
 #include <algorithm>
 
 namespace exam {
@@ -29,6 +31,11 @@ std::vector<std::string> bankLoadWarnings(const BankLoadResult& r)
     }
     text += "！";
     return {text};
+}
+
+std::string missingBankWarning()
+{
+    return common::fileExists(std::string(kBankFileName)) ? std::string() : "对不起，找不到科举题库文件！";
 }
 
 std::string unreadableBeforeWrite(const BankLoadResult& r)

@@ -16,7 +16,6 @@
 #include "calc/ui/sect_skill_frame.h"
 #include "calc/ui/sworn_title_frame.h"
 #include "calc/ui/task_frames.h"
-#include "common/file_exists.h"
 #include "common/shared_state.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
@@ -316,10 +315,11 @@ void MainWindow::tabClick(int i)
 {
     if (i < 0 || i > 7)
         return;
-    if (i == kBankTab && !common::fileExists(std::string(exam::kBankFileName))) {
-        ::ui::warningBox(this, QStringLiteral("对不起，找不到科举题库文件！"));
-        return;
-    }
+    if (i == kBankTab)
+        if (const std::string missing = exam::missingBankWarning(); !missing.empty()) {
+            ::ui::warningBox(this, ::ui::qs(missing));
+            return;
+        }
     if (i == m_currentTab || m_panels[kExamOverlay]->isVisible() || m_panels[kAddOverlay]->isVisible() ||
         m_panels[kEditOverlay]->isVisible())
         return;

@@ -1,6 +1,5 @@
 #include "exam/ui/mini_lookup_window.h"
 
-#include "common/file_exists.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
@@ -110,8 +109,8 @@ MiniLookupWindow::MiniLookupWindow() : FormWindow(kNumber)
 void MiniLookupWindow::loadBank()
 {
     // As the 科举 tab: no file (or no regular one, such as a pipe) is no bank.
-    if (!common::fileExists(std::string(kBankFileName))) {
-        ::ui::warningBox(this, QStringLiteral("对不起，找不到科举题库文件！"));
+    if (const std::string missing = missingBankWarning(); !missing.empty()) {
+        ::ui::warningBox(this, ::ui::qs(missing));
         m_lookup = MiniLookup();
         return;
     }
