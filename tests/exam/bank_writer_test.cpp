@@ -282,21 +282,21 @@ TEST(BankWriter, KeepsTheFilesEncodingAndLineEnds)
     struct Form {
         Encoding enc;
         std::string_view end;
-        bool eofMark;
+        int eofMarks; // Ctrl-Z bytes after the text
         bool lastLineEnded;
     };
     std::vector<Form> forms;
     for (Encoding enc : {Encoding::Gb, Encoding::Utf8, Encoding::Utf8Bom})
         for (std::string_view end : {"\r\n", "\n", "\r"})
-            for (bool eofMark : {false, true})
+            for (int eofMarks : {0, 1, 2})
                 for (bool lastLineEnded : {true, false})
-                    forms.push_back({enc, end, eofMark, lastLineEnded});
+                    forms.push_back({enc, end, eofMarks, lastLineEnded});
 
     for (const Form& f : forms) {
         std::string text = joined({one, two, three}, f.end);
         if (!f.lastLineEnded)
             text.resize(text.size() - f.end.size());
-        const std::string before = savedAs(f.enc, text) + (f.eofMark ? "\x1A" : "");
+        const std::string before = savedAs(f.enc, text) + std::string(f.eofMarks, '\x1A');
         const BankLoadResult r = load(before);
         ASSERT_EQ(r.bank.count(), 3u);
         for (Writer writer : {Writer::Append, Writer::Change, Writer::Delete}) {
@@ -320,7 +320,7 @@ TEST(BankWriter, KeepsTheFilesEncodingAndLineEnds)
             }
             const std::string what = "encoding " + std::to_string(static_cast<int>(f.enc)) + ", line end " +
                                      (f.end == "\r\n" ? "CR LF" : f.end == "\n" ? "LF" : "CR") +
-                                     (f.eofMark ? ", Ctrl-Z" : "") + (f.lastLineEnded ? "" : ", last line open") +
+                                     (f.eofMarks ? ", Ctrl-Z x" + std::to_string(f.eofMarks) : "") + (f.lastLineEnded ? "" : ", last line open") +
                                      ", writer " + std::to_string(static_cast<int>(writer));
             ASSERT_TRUE(w.ok) << what << ": " << w.message;
             EXPECT_EQ(w.bytes, savedAs(f.enc, expected)) << what;
