@@ -144,6 +144,19 @@ TEST(QuestionBankParse, DosEndOfFileMarkInAGbkFile)
     EXPECT_EQ(r.bank.count(), 2u);
 }
 
+TEST(QuestionBankParse, CodePageTextShapedLikeOverlongUtf8IsReadInTheCodePage)
+{
+    // "饛垐" is F0 8F 88 88 in the code page: the shape of a four-byte UTF-8 sequence, but
+    // one that would spell U+F208, which UTF-8 writes in three bytes. Such a form is not
+    // UTF-8, so the file is in the code page.
+    const std::string bytes = gbk("1,a,饛垐,c,d,e,f\r\n");
+    ASSERT_EQ(bytes, "1,a,\xF0\x8F\x88\x88,c,d,e,f\r\n");
+    const BankLoadResult r = parseQuestionBank(bytes);
+    ASSERT_EQ(r.bank.count(), 1u);
+    EXPECT_EQ(r.bank.encoding, TextEncoding::Gb18030);
+    EXPECT_EQ(r.bank.record(0).question, "饛垐");
+}
+
 TEST(QuestionBankParse, NoRecordLimit)
 {
     std::string text;
