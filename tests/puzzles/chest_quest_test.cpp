@@ -22,7 +22,9 @@ std::vector<int> hitsOf(ChestLayout l, std::string_view keyword)
     ChestView v = s.search(keyword);
     if (v.answer.empty())
         return out;
-    for (;;) {
+    // No keyword has more hits than the table has entries: a ↓ that stays on past them
+    // fails the comparison instead of paging forever.
+    for (int shown = 0; shown <= puzzles::kChestQuizSize; ++shown) {
         for (int i = 0; i < puzzles::kChestQuizSize; ++i)
             if (entry(l, i) == v.answer)
                 out.push_back(i);
@@ -30,6 +32,7 @@ std::vector<int> hitsOf(ChestLayout l, std::string_view keyword)
             return out;
         v = s.pageDown();
     }
+    return out;
 }
 
 } // namespace
