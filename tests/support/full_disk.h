@@ -1,7 +1,7 @@
 #pragma once
 // A full disk for one folder, in a window test: while it is on, every write to a file in
-// that folder (and, if asked, every sync of one) fails with ENOSPC, as on a disk with no
-// space left. The test program's own write functions come first in the lookup of every
+// that folder (or, if asked, every sync of one, or every rename onto a name in it) fails
+// with ENOSPC, as on a disk with no space left. The test program's own write functions come first in the lookup of every
 // library, Qt's and the sanitizers' included, and pass everything else on.
 //
 // Include this header in one source file of a test program only: it defines the C
@@ -12,6 +12,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <string>
 #include <sys/types.h>
@@ -20,18 +22,18 @@
 
 namespace test::fullDisk {
 
-enum class Fails { Writes, Syncs };
+enum class Fails { Writes, Syncs, Renames };
 
 namespace detail {
 inline std::atomic<bool> on{false};
-inline std::atomic<bool> syncs{false};
+inline std::atomic<Fails> what{Fails::Writes};
 inline std::string folder; // absolute, with a slash at the end
 inline std::atomic<int> refused{0};
 
 // True when the write or sync to fd is to fail now.
 inline bool refuses(int fd, bool sync)
 {
-    if (!on.load() || sync != syncs.load())
+    if (!on.load() || what.load() != (sync ? Fails::Syncs : Fails::Writes))
         return false;
     char path[4096];
     const std::string link = "/proc/self/fd/" + std::to_string(fd);
@@ -39,6 +41,23 @@ inline bool refuses(int fd, bool sync)
     if (n <= 0)
         return false;
     if (std::string(path, static_cast<std::size_t>(n)).rfind(folder, 0) != 0)
+        return false;
+    ++refused;
+    errno = ENOSPC;
+    return true;
+}
+
+// True when the rename onto `to` is to fail now: the folder has no room for a new entry.
+inline bool refusesRename(const char* to)
+{
+    if (!on.load() || what.load() != Fails::Renames || !to)
+        return false;
+    // The folder the new name is in, with its links resolved as `folder` has them.
+    const std::string name(to);
+    const std::size_t slash = name.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : name.substr(0, slash);
+    char real[PATH_MAX];
+    if (!::realpath(dir.c_str(), real) || (std::string(real) + "/").rfind(folder, 0) != 0)
         return false;
     ++refused;
     errno = ENOSPC;
@@ -53,11 +72,12 @@ F next(const char* name)
 } // namespace detail
 
 // From now on the folder's disk is full: writes fail, or only syncs (a file system that
-// takes every write and finds the disk full when the data must go out).
+// takes every write and finds the disk full when the data must go out), or only renames
+// (the folder has no room left for the entry a rename makes).
 inline void fill(const QString& dir, Fails what = Fails::Writes)
 {
     detail::folder = QDir(dir).canonicalPath().toStdString() + "/";
-    detail::syncs = what == Fails::Syncs;
+    detail::what = what;
     detail::refused = 0;
     detail::on = true;
 }
@@ -118,6 +138,13 @@ int fdatasync(int fd)
     using namespace test::fullDisk::detail;
     static const auto real = next<int (*)(int)>("fdatasync");
     return refuses(fd, true) ? -1 : real(fd);
+}
+
+int rename(const char* from, const char* to)
+{
+    using namespace test::fullDisk::detail;
+    static const auto real = next<int (*)(const char*, const char*)>("rename");
+    return refusesRename(to) ? -1 : real(from, to);
 }
 
 } // extern "C"

@@ -1,6 +1,7 @@
 // Replacing a kept file as a whole: on a full disk (writes failing with ENOSPC, or the
-// sync that sends the data out failing so) the file stays byte for byte as it was, no
-// temporary file is left, and the failure is reported.
+// sync that sends the data out, or the rename that puts the new file in place, failing
+// so) the file stays byte for byte as it was, no temporary file is left, and the failure
+// is reported.
 #include "common/ui/save_file.h"
 #include "support/full_disk.h"
 
@@ -65,22 +66,24 @@ private slots:
     void aFullDiskLeavesTheFileAsItWas_data()
     {
         QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("syncs");
+        QTest::addColumn<test::fullDisk::Fails>("fails");
+        using test::fullDisk::Fails;
         for (int size : {1, 100, 16384, 16385, 1 << 20}) {
-            QTest::addRow("writes fail, %d bytes", size) << size << false;
-            QTest::addRow("the sync fails, %d bytes", size) << size << true;
+            QTest::addRow("writes fail, %d bytes", size) << size << Fails::Writes;
+            QTest::addRow("the sync fails, %d bytes", size) << size << Fails::Syncs;
+            QTest::addRow("the rename fails, %d bytes", size) << size << Fails::Renames;
         }
     }
     void aFullDiskLeavesTheFileAsItWas()
     {
         QFETCH(int, size);
-        QFETCH(bool, syncs);
+        QFETCH(test::fullDisk::Fails, fails);
         const QByteArray before("450\r\n08:05:09\r\n2026/12/10\r\n5\r\n");
         put(path("setting.ini"), before);
         const QByteArray next(size, 'y');
         QString why;
         {
-            test::fullDisk::Filled full(m_dir.path(), syncs ? test::fullDisk::Fails::Syncs : test::fullDisk::Fails::Writes);
+            test::fullDisk::Filled full(m_dir.path(), fails);
             why = ui::replaceFile(path("setting.ini"), view(next));
             QVERIFY(test::fullDisk::refused() > 0);
         }
