@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+
 using namespace beasts;
 
 namespace {
@@ -27,6 +31,43 @@ TEST(Teaching, Bank)
     for (const TeachingQuestion& q : TeachingQuestions)
         withoutD += q.answers[3] == "D、无";
     EXPECT_EQ(withoutD, 35);
+}
+
+TEST(Teaching, EveryQuestionHasOneAnswerForEachTemporaryGain)
+{
+    // Each question has exactly one answer each for 临时武学, 临时法学 and 临时心态; thirteen
+    // have a fourth answer for 温饱, 临时温饱 or 临时体质, the others "D、无".
+    const std::map<int, std::string> fourth{
+        {1, "温饱"},  {3, "温饱"},  {8, "温饱"},      {16, "临时温饱"}, {17, "温饱"},      {20, "温饱"},      {28, "温饱"},
+        {29, "温饱"}, {31, "温饱"}, {34, "温饱"},     {42, "临时温饱"}, {46, "临时温饱"}, {48, "临时体质"},
+    };
+    const auto effect = [](std::string_view answer) {
+        const std::size_t from = answer.find("(增加");
+        const std::size_t to = answer.rfind(')');
+        if (from == std::string_view::npos || to == std::string_view::npos || to < from)
+            return std::string();
+        std::string e(answer.substr(from + std::string_view("(增加").size(), to - from - std::string_view("(增加").size()));
+        while (!e.empty() && e.back() == ' ')
+            e.pop_back();
+        return e;
+    };
+    for (std::size_t i = 0; i < TeachingQuestions.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const TeachingQuestion& q = TeachingQuestions[i];
+        EXPECT_EQ(q.question.substr(0, std::to_string(n).size() + 2), "(" + std::to_string(n) + ")") << n;
+        std::multiset<std::string> gains;
+        for (std::size_t k = 0; k < 3; ++k)
+            gains.insert(effect(q.answers[k]));
+        if (fourth.count(n)) {
+            gains.insert(effect(q.answers[3]));
+            EXPECT_EQ(gains.count(fourth.at(n)), 1u) << n;
+        } else {
+            EXPECT_EQ(q.answers[3], "D、无") << n;
+        }
+        for (const char* g : {"临时武学", "临时法学", "临时心态"})
+            EXPECT_EQ(gains.count(g), 1u) << n << ' ' << g;
+        EXPECT_EQ(gains.size(), fourth.count(n) ? 4u : 3u) << n;
+    }
 }
 
 TEST(Teaching, Search)
