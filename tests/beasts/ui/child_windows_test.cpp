@@ -189,6 +189,30 @@ private slots:
         QCOMPARE(column(0), QStringList({"竹马2个"}));
     }
 
+    // 重置 writes "0" into every input of the four panels, the special-book box and both
+    // manual boxes, and ticks every box beside them.
+    void tallyResetReachesEveryInput()
+    {
+        open(30);
+        QStringList inputs{"Text5", "Text6_0", "Text6_1"};
+        QStringList ticks{"Check5", "Check6_0", "Check6_1"};
+        for (int p = 1; p <= 4; ++p)
+            for (int i = 0; i < 5; ++i) {
+                inputs << ui::controlName(QStringLiteral("Text%1").arg(p).toUtf8().constData(), i)
+                       << ui::controlName(QStringLiteral("Text%1%1").arg(p).toUtf8().constData(), i);
+                ticks << ui::controlName(QStringLiteral("Check%1").arg(p).toUtf8().constData(), i);
+            }
+        for (const QString& name : inputs)
+            box(name)->setText("7");
+        for (const QString& name : ticks)
+            test::control<QCheckBox>(m_w, name)->setChecked(false);
+        QTest::mouseClick(button("dcButton2"), Qt::LeftButton);
+        for (const QString& name : inputs)
+            QVERIFY2(box(name)->text() == QStringLiteral("0"), qPrintable(name));
+        for (const QString& name : ticks)
+            QVERIFY2(test::control<QCheckBox>(m_w, name)->isChecked(), qPrintable(name));
+    }
+
     // ---- Form9
     void teachingOpensWithEveryQuestion()
     {
