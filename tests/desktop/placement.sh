@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Window places on a real desktop: under Xvfb with openbox, whose frames are known only once
-# the window is up, the reference windows stand centred by their outer rectangles, and the
-# 战神箱 windows stand in the top right corner and 400 twips above the bottom (the window
-# tests' cases, run here on the xcb platform).
+# the window is up, the reference windows stand centred by their outer rectangles, the 战神箱
+# windows in the top right corner and 400 twips above the bottom, and the clocks 50 twips in
+# from the top right corner (the window tests' cases, run here on the xcb platform).
 set -euo pipefail
 source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 start_window_manager
@@ -16,3 +16,4 @@ run() { # test program, case
 }
 run test_reference_tables_ui_window_placement_test opensCentred
 run test_puzzles_ui_chest_quest_window_test switchKeepsEachLayoutsOwnState
+run test_clock_ui_clock_window_test opensTopRight

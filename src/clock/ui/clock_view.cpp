@@ -5,12 +5,12 @@
 #include "common/ui/click_label.h"
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "platform/ui/window_order.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QScreen>
 
 namespace tradeclock::ui {
 
@@ -89,9 +89,10 @@ QCheckBox* ClockView::buildKeepOnTop(const QString& caption, int left, int top, 
 
 void ClockView::placeTopRight()
 {
-    const QScreen* s = screen();
-    const int screenWidth = s ? s->geometry().width() : 1024;
-    move(screenWidth - width() - tw(50), tw(50));
+    // 50 twips in from the screen's top right corner, by the window's outer rectangle.
+    ::ui::placeWhenShown(this, [](const QRect& screen, const QSize& outer) {
+        return ::ui::topRightOfScreen(screen, outer) + QPoint(-tw(50), tw(50));
+    });
 }
 
 ClockView::LoadOutcome ClockView::startFromFile(bool applyMaintenanceRule)

@@ -45,7 +45,8 @@ protected:
     void buildIncense(const char* buttonName, const char* labelName, int buttonLeft, int labelLeft, int top,
                       int buttonWidth);
     QCheckBox* buildKeepOnTop(const QString& caption, int left, int top, int width);
-    // Moves the window to the top right corner of the screen, 50 twips from both edges.
+    // Places the window, when it shows, in the top right corner of the screen, its outer
+    // rectangle 50 twips from both edges.
     void placeTopRight();
 
     enum class LoadOutcome { Started, Missing, Damaged, Maintenance };

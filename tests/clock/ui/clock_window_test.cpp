@@ -18,8 +18,10 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -100,6 +102,25 @@ private slots:
     {
         ui::forms().reset();
         ui::BoxRecorder::stop();
+    }
+
+    // Both views open in the top right corner, their outer rectangle 50 twips from the
+    // screen's top and right edges (under a window manager, frame included).
+    void opensTopRight_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::addRow("Form20") << 20;
+        QTest::addRow("Form12") << 12;
+    }
+    void opensTopRight()
+    {
+        QFETCH(int, form);
+        QWidget* w = ui::forms().showModeless(form);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            QTRY_VERIFY(w->frameGeometry().height() > w->height()); // there is a frame to count
+        QTRY_COMPARE(w->frameGeometry().topRight(), screen.topRight() + QPoint(-ui::tw(50), ui::tw(50)));
     }
 
     void firstRunAsksForASynchronisation()
