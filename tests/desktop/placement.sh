@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Window places on a real desktop: under Xvfb with openbox, whose frames are known only once
-# the window is up, the reference windows stand centred by their outer rectangles, the 战神箱
-# windows in the top right corner and 400 twips above the bottom, and the clocks 50 twips in
-# from the top right corner (the window tests' cases, run here on the xcb platform).
+# Window places on a real desktop: under Xvfb with openbox at 1920×1080, whose frames are
+# known only once the window is up, the reference windows stand centred by their outer
+# rectangles (each opened several times), the 战神箱 windows in the top right corner and 400
+# twips above the bottom, the clocks 50 twips in from the top right corner, and the mini
+# look-up window in its corners, 1200 twips above the bottom (the window tests' cases, run
+# here on the xcb platform).
 set -euo pipefail
+BAIBAO_SCREEN=1920x1080
 source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 start_window_manager
 
@@ -17,3 +20,5 @@ run() { # test program, case
 run test_reference_tables_ui_window_placement_test opensCentred
 run test_puzzles_ui_chest_quest_window_test switchKeepsEachLayoutsOwnState
 run test_clock_ui_clock_window_test opensTopRight
+run test_exam_ui_mini_lookup_window_test opensOnTopAtTheBottomRightCorner
+run test_exam_ui_mini_lookup_window_test cornerButtonCyclesThroughThreeCorners

@@ -16,14 +16,16 @@ namespace ui {
 // window's outer size.
 QPoint centredOnScreen(const QRect& screen, const QSize& outer);
 QPoint topRightOfScreen(const QRect& screen, const QSize& outer);
-// At the left edge, the window's bottom `gapPx` above the bottom of the screen.
+// At the left or the right edge, the window's bottom `gapPx` above the bottom of the screen.
 QPoint leftAboveBottom(const QRect& screen, const QSize& outer, int gapPx);
+QPoint rightAboveBottom(const QRect& screen, const QSize& outer, int gapPx);
 
 using Placement = std::function<QPoint(const QRect& screen, const QSize& outer)>;
 
-// Places the window (a top-level widget) by `where` when it is first shown, and again
-// when the window manager's frame around it first becomes known; later moves are the
-// player's.
+// Places the window (a top-level widget) by `where` when it is first shown, or at once
+// when it is shown already, and again when the window manager's frame around it first
+// becomes known; later moves are the player's. A new placement replaces one still waiting
+// for the frame.
 void placeWhenShown(QWidget* window, Placement where);
 // The same, centred on the screen.
 void centreWhenShown(QWidget* window);

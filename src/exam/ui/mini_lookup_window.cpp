@@ -3,18 +3,17 @@
 #include "common/ui/controls.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/messages.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 #include "exam/bank_warnings.h"
 #include "exam/question_bank.h"
 #include "platform/ui/window_order.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace exam::ui {
 
@@ -103,6 +102,7 @@ MiniLookupWindow::MiniLookupWindow() : FormWindow(kNumber)
     m_answer->viewport()->installEventFilter(this);
 
     platform::setKeepOnTop(this, true);
+    moveToCorner(3); // opens bottom-right, once per loading
     loadBank();
 }
 
@@ -124,16 +124,6 @@ void MiniLookupWindow::loadBank()
         entries.push_back({std::string(q.category), std::string(q.question), std::string(q.correct)});
     }
     m_lookup = MiniLookup(std::move(entries));
-}
-
-void MiniLookupWindow::showEvent(QShowEvent* e)
-{
-    FormWindow::showEvent(e);
-    if (!m_placed) { // placed once per loading, bottom-right
-        m_placed = true;
-        m_cornerStep = 1;
-        moveToCorner(3);
-    }
 }
 
 void MiniLookupWindow::queryUnload() { ::ui::forms().setMainVisible(); }
@@ -165,19 +155,20 @@ void MiniLookupWindow::showLookup()
     m_answer->setPlainText(::ui::qs(m_lookup.answer()));
 }
 
-// Corners by step: 1 bottom-left, 2 top-right, 3 bottom-right; the size stays.
+// Corners by step: 1 bottom-left, 2 top-right, 3 bottom-right, by the window's outer
+// rectangle; the size stays.
 void MiniLookupWindow::moveToCorner(int step)
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    const QRect screenRect = s->geometry();
-    const QSize outer = frameGeometry().size();
-    const int right = screenRect.right() + 1 - outer.width();
-    const int bottom = screenRect.bottom() + 1 - outer.height() - ::ui::tw(kBottomMarginTw);
-    const int left = step == 1 ? screenRect.left() : right;
-    const int top = step == 2 ? screenRect.top() : bottom;
-    move(left, top);
+    ::ui::placeWhenShown(this, [step](const QRect& screen, const QSize& outer) {
+        switch (step) {
+        case 1:
+            return ::ui::leftAboveBottom(screen, outer, ::ui::tw(kBottomMarginTw));
+        case 2:
+            return ::ui::topRightOfScreen(screen, outer);
+        default:
+            return ::ui::rightAboveBottom(screen, outer, ::ui::tw(kBottomMarginTw));
+        }
+    });
 }
 
 void MiniLookupWindow::nextCorner()

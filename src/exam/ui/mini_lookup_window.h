@@ -29,7 +29,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     void loadBank();
@@ -42,7 +41,6 @@ private:
 
     MiniLookup m_lookup;
     int m_cornerStep = 1;
-    bool m_placed = false;
 
     QLineEdit* m_keyword = nullptr;          // Text1
     QPlainTextEdit* m_question = nullptr;    // Text2

@@ -14,6 +14,7 @@
 #include "support/controls.h"
 #include "support/full_disk.h"
 #include "support/main_window.h"
+#include "support/outer_rect.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -118,9 +119,9 @@ private slots:
         QWidget* w = ui::forms().showModeless(form);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            QTRY_VERIFY(w->frameGeometry().height() > w->height()); // there is a frame to count
-        QTRY_COMPARE(w->frameGeometry().topRight(), screen.topRight() + QPoint(-ui::tw(50), ui::tw(50)));
+        if (test::onX11())
+            QTRY_VERIFY(test::outerRect(w).height() > w->height()); // there is a frame to count
+        QTRY_COMPARE(test::outerRect(w).topRight(), screen.topRight() + QPoint(-ui::tw(50), ui::tw(50)));
     }
 
     void firstRunAsksForASynchronisation()

@@ -6,6 +6,7 @@
 #include "puzzles/chest_quest.h"
 #include "support/controls.h"
 #include "support/main_window.h"
+#include "support/outer_rect.h"
 #include "support/whole_text.h"
 #include "app/ui/program.h"
 
@@ -250,7 +251,13 @@ private slots:
 
     void switchKeepsEachLayoutsOwnState()
     {
+        // Placed by their outer rectangles, frame included: the tall layout in the top right
+        // corner, the wide one at the left edge with its bottom 400 twips above the bottom.
+        // (QTRY_: under a window manager the frame comes a moment after the window is up.)
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QWidget* tall = openForm(14);
+        QTRY_VERIFY(test::outerRect(tall).height() > tall->height()); // there is a frame to count
+        QTRY_COMPARE(test::outerRect(tall).topRight(), screen.topRight());
         field(tall, "Text1")->setText("张衡");
         typeInto(field(tall, "Text6_0"), "7");
         QTest::mouseClick(button(tall, "Command3"), Qt::LeftButton);
@@ -262,14 +269,9 @@ private slots:
         QCOMPARE(field(wide, "Text1")->text(), QString());
         QCOMPARE(field(wide, "Text6_0")->text(), QString());
         QCOMPARE(wide->focusWidget(), field(wide, "Text1"));
-        // Placed by their outer rectangles, frame included: the tall layout in the top right
-        // corner, the wide one at the left edge with its bottom 400 twips above the bottom.
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        // (QTRY_: under a window manager the frame comes a moment after the window is up.)
-        QTRY_VERIFY(tall->frameGeometry().height() > tall->height()); // there is a frame to count
-        QTRY_COMPARE(tall->frameGeometry().topRight(), screen.topRight());
-        QTRY_COMPARE(wide->frameGeometry().left(), screen.left());
-        QTRY_COMPARE(wide->frameGeometry().bottom(), screen.bottom() - 27); // 400 twips
+        QTRY_VERIFY(test::outerRect(wide).height() > wide->height());
+        QTRY_COMPARE(test::outerRect(wide).left(), screen.left());
+        QTRY_COMPARE(test::outerRect(wide).bottom(), screen.bottom() - 27); // 400 twips
 
         typeInto(field(wide, "Text3_0"), "10");
         const QPoint tallPlace = tall->pos();

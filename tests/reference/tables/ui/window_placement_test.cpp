@@ -1,7 +1,8 @@
-// The reference windows open centred on the screen; all but the transformation-card
-// window have a minimise box.
+// The reference windows open centred on the screen, by their outer rectangles; all but the
+// transformation-card window have a minimise box.
 #include "common/ui/forms.h"
 #include "support/main_window.h"
+#include "support/outer_rect.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,20 +26,33 @@ private slots:
     {
         QFETCH(int, form);
         QFETCH(bool, minimiseBox);
-        QWidget* w = ui::forms().showModeless(form);
-        QVERIFY(w);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        // Under a window manager the frame comes a moment after the window is up.
-        QTest::qWait(QGuiApplication::platformName() == QLatin1String("xcb") ? 1000 : 0);
-        const QRect outer = w->frameGeometry();
-        // Equal room on either side, to the pixel an odd difference leaves.
-        QVERIFY2(qAbs((outer.left() - screen.left()) - (screen.right() - outer.right())) <= 1,
-                 qPrintable(QStringLiteral("%1 on %2").arg(outer.x()).arg(screen.width())));
-        QVERIFY2(qAbs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())) <= 1,
-                 qPrintable(QStringLiteral("%1 on %2").arg(outer.y()).arg(screen.height())));
-        QCOMPARE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), minimiseBox);
-        QVERIFY(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        // On a desktop, whether Qt learns the window manager's frame in time differs from
+        // one opening to the next: each window is opened several times there.
+        const int openings = test::onX11() ? 8 : 1;
+        for (int i = 0; i < openings; ++i) {
+            QWidget* w = ui::forms().showModeless(form);
+            QVERIFY(w);
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            const QRect screen = QGuiApplication::primaryScreen()->geometry();
+            // Equal room on either side, to the pixel an odd difference leaves (QTRY_: under a
+            // window manager the frame comes a moment after the window is up).
+            auto centred = [&] {
+                const QRect outer = test::outerRect(w);
+                return outer.height() > w->height() // there is a frame to count
+                    && qAbs((outer.left() - screen.left()) - (screen.right() - outer.right())) <= 1
+                    && qAbs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())) <= 1;
+            };
+            QTRY_VERIFY2_WITH_TIMEOUT(centred(), qPrintable(QStringLiteral("opening %1: %2 on %3x%4")
+                                                                 .arg(i + 1)
+                                                                 .arg(test::rectText(test::outerRect(w)))
+                                                                 .arg(screen.width())
+                                                                 .arg(screen.height())),
+                                      5000);
+            QCOMPARE(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), minimiseBox);
+            QVERIFY(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+            w->close();
+            QTRY_VERIFY(!ui::forms().isLoaded(form));
+        }
     }
 };
 
