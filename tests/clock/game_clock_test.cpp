@@ -151,6 +151,8 @@ TEST(GameClock, FacesAtTheExamplePositions)
         {1799, "申", "子", "00:01", 599}, // the bar's widest: 599 × 3 = 1797 twips
         {1800, "子", "辰", "00:00", 0},   // positions wrap into the day
         {-1, "申", "子", "00:01", 599},
+        {351, "子", "辰", "04:09", 351},  // seconds below 10 keep their leading 0
+        {358, "子", "辰", "04:02", 358},
     };
     for (const Case& c : cases) {
         const ClockFace f = clockFace(c.position);
@@ -159,6 +161,24 @@ TEST(GameClock, FacesAtTheExamplePositions)
         EXPECT_EQ(f.countdown, c.countdown) << c.position;
         EXPECT_EQ(f.phaseElapsed, c.elapsed) << c.position;
     }
+}
+
+TEST(GameClock, CountdownSecondsAlwaysShowTwoDigits)
+{
+    struct Case {
+        int minutes;
+        int seconds;
+        const char* text;
+    } cases[] = {
+        {4, 9, "04:09"}, {4, 2, "04:02"}, {0, 0, "00:00"},  {9, 59, "09:59"},
+        {4, 10, "04:10"}, {2, 29, "02:29"}, {0, 5, "00:05"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatCountdown(c.minutes, c.seconds), c.text) << c.minutes << ":" << c.seconds;
+    // Every seconds value below 10, whatever the minutes.
+    for (int m = 0; m <= 9; ++m)
+        for (int q = 0; q <= 9; ++q)
+            EXPECT_EQ(formatCountdown(m, q), "0" + std::to_string(m) + ":0" + std::to_string(q)) << m << ":" << q;
 }
 
 TEST(GameClock, HandsPointWhereTheDialSays)

@@ -37,6 +37,11 @@ TEST(Hotkey, StyleFollowsTheTickedBoxes)
         {0, {true, false, true}, {true, false, false}, "#n"},      // 正常 clears the others
         {2, {true, false, true}, {false, false, true}, "#u"},
         {0, {false, false, true}, {false, false, true}, "#u"},     // a click clearing 正常 changes nothing
+        {1, {false, true, true}, {false, true, true}, "#u#b"},     // 闪烁 ticked while 下划线 is on
+        {2, {false, true, false}, {false, true, false}, "#b"},     // 下划线 cleared while 闪烁 is on
+        {2, {false, true, true}, {false, true, true}, "#u#b"},
+        {0, {true, true, true}, {true, false, false}, "#n"},       // 正常 clears both
+        {2, {true, false, true}, {false, false, true}, "#u"},      // so 下划线 comes alone
     };
     std::string code; // "" until the first click
     for (const Step& s : steps) {

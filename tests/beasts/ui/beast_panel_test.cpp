@@ -2,6 +2,7 @@
 // test and the catalogue's tool buttons.
 #include "app/ui/main_window.h"
 #include "app/ui/program.h"
+#include "beasts/pet_catalogue.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"
 #include "common/ui/messages.h"
@@ -93,6 +94,55 @@ private slots:
         QTEST(text("Text16_3"), "defence");
         pick(species); // the same pick again rewrites the same texts
         QTEST(text("Text16_1"), "fee");
+    }
+
+    // Each pair differs in every field, so a field a pick leaves unwritten still shows the
+    // species picked before.
+    void pickReplacesEveryField_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const char* const pairs[][2] = {{"大海龟", "龙龟"}, {"山贼", "净瓶女娲"}};
+        for (const auto& p : pairs) {
+            QTest::addRow("%s→%s", p[0], p[1]) << QString::fromUtf8(p[0]) << QString::fromUtf8(p[1]);
+            QTest::addRow("%s→%s", p[1], p[0]) << QString::fromUtf8(p[1]) << QString::fromUtf8(p[0]);
+        }
+    }
+    void pickReplacesEveryField()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        // The catalogue's own texts, in the order of the fields below.
+        const auto texts = [](const QString& species) {
+            const beasts::PetSpeciesRecord* r = beasts::findPetSpecies(species.toStdString());
+            if (!r)
+                return QStringList{};
+            const beasts::PetSpeciesDisplay d = beasts::displayOf(*r);
+            QStringList out{QString::fromStdString(d.carryLevel), QString::fromStdString(d.fee)};
+            for (const std::string& a : d.aptitudes)
+                out << QString::fromStdString(a);
+            out << QString::fromStdString(d.skills) << QString::fromStdString(d.newGrowth)
+                << QString::fromStdString(d.oldGrowth) << QString::fromStdString(d.scenes);
+            return out;
+        };
+        const char* const fields[] = {"Text16_0", "Text16_1", "Text16_2", "Text16_3",  "Text16_4",  "Text16_5",
+                                      "Text16_6", "Text16_7", "Text16_9", "Text16_10", "Text16_12", "Text16_11"};
+        const QStringList was = texts(before);
+        const QStringList now = texts(after);
+        QCOMPARE(was.size(), 12);
+        QCOMPARE(now.size(), 12);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(was[i] != now[i], fields[i]);
+        pick(before);
+        pick(after);
+        for (int i = 0; i < 12; ++i) {
+            QWidget* w = find<QWidget>(fields[i]);
+            const auto* pane = qobject_cast<QPlainTextEdit*>(w);
+            const auto* line = qobject_cast<QLineEdit*>(w);
+            QVERIFY2(pane || line, fields[i]);
+            const QString shown = pane ? pane->toPlainText() : line->text();
+            QVERIFY2(shown == now[i], qPrintable(QStringLiteral("%1 shows %2, not %3").arg(fields[i], shown, now[i])));
+        }
     }
 
     void guardIsOnlyHandedOut()

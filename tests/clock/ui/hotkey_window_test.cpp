@@ -92,6 +92,33 @@ private slots:
         QCOMPARE(control<QLineEdit>(w, "Text5_1")->text(), QStringLiteral("ab"));
     }
 
+    // Clicks on the boxes themselves: what one click leaves ticked is what the next one sees.
+    void styleBoxesFollowEachOther_data()
+    {
+        QTest::addColumn<QList<int>>("clicks"); // Check1 indexes: 0 正常, 1 闪烁, 2 下划线
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("ticked"); // 正常, 闪烁, 下划线 as 1 or 0
+        QTest::newRow("闪烁 while 下划线 is on") << QList<int>{2, 1} << "#u#b" << "011";
+        QTest::newRow("下划线 cleared while 闪烁 is on") << QList<int>{1, 2, 2} << "#b" << "010";
+        QTest::newRow("正常 clears both, then 下划线") << QList<int>{1, 2, 0, 2} << "#u" << "001";
+        QTest::newRow("正常 clears both, then 闪烁") << QList<int>{2, 1, 0, 1} << "#b" << "010";
+    }
+    void styleBoxesFollowEachOther()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, code);
+        HotkeyWindow* w = open();
+        const auto box = [w](int i) { return control<QCheckBox>(w, ui::controlName("Check1", i)); };
+        for (int i : clicks)
+            box(i)->click();
+        QCOMPARE(QString::fromStdString(w->styleCode()), code);
+        QString ticked;
+        for (int i = 0; i < 3; ++i)
+            ticked += box(i)->isChecked() ? '1' : '0';
+        QTEST(ticked, "ticked");
+        QCOMPARE(fire(w), (QStringList{"//c" + code, ""}));
+    }
+
     void armingLocksAndMinimises()
     {
         HotkeyWindow* w = open();

@@ -361,6 +361,54 @@ private slots:
         QCOMPARE(exam::bankState().bank.count(), 4u);
     }
 
+    // Each button disarms the other: only a press straight after one of its own confirms.
+    void pressesConfirmOnlyTheirOwnFirstPress_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QString>("done");   // the box of a write; empty while a press awaits confirming
+        QTest::addColumn<QString>("status"); // Label20 while the panel stays open
+        const QString askModify = QStringLiteral("请再按一次“修改”键确认！");
+        const QString askDelete = QStringLiteral("请再按一次“删除”键确认!");
+        QTest::newRow("删除 修改 删除") << QStringList{"删除", "修改", "删除"} << QString() << askDelete;
+        QTest::newRow("修改 删除 修改") << QStringList{"修改", "删除", "修改"} << QString() << askModify;
+        QTest::newRow("修改 删除 删除") << QStringList{"修改", "删除", "删除"} << QStringLiteral("删除完毕!") << QString();
+        QTest::newRow("删除 修改 修改") << QStringList{"删除", "修改", "修改"} << QStringLiteral("修改完毕!") << QString();
+        QTest::newRow("修改 取消 修改") << QStringList{"修改", "取消", "修改"} << QString() << askModify;
+        QTest::newRow("删除 取消 删除") << QStringList{"删除", "取消", "删除"} << QString() << askDelete;
+    }
+    void pressesConfirmOnlyTheirOwnFirstPress()
+    {
+        QFETCH(QStringList, presses);
+        QFETCH(QString, done);
+        const QHash<QString, QString> buttons{{QStringLiteral("修改"), "Button23_0"},
+                                              {QStringLiteral("删除"), "Button23_1"},
+                                              {QStringLiteral("取消"), "Button23_3"}};
+        choose(0);
+        clickItem(1);
+        press("Button17_2");
+        box("Text26", 1)->setText(QStringLiteral("长江水"));
+        for (const QString& p : presses)
+            press(buttons.value(p));
+        const auto boxes = ui::BoxRecorder::take();
+        if (done.isEmpty()) {
+            QVERIFY(boxes.isEmpty());
+            QVERIFY(m_main->panel(10)->isVisible());
+            QTEST(control<QLabel>(m_main->panel(10), "Label20")->text(), "status");
+            QCOMPARE(fileBytes(), gbk(kBank));
+            QCOMPARE(exam::bankState().bank.count(), 5u);
+            press("Button23_2");
+            return;
+        }
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].text, done);
+        QVERIFY(!m_main->panel(10)->isVisible());
+        const bool deleted = done == QStringLiteral("删除完毕!");
+        QCOMPARE(exam::bankState().bank.count(), deleted ? 4u : 5u);
+        // A delete moves the last record into the gap; a change writes the edited answer.
+        QCOMPARE(exam::bankState().bank.record(1).correct, std::string_view(deleted ? "甲" : "长江水"));
+        QVERIFY(fileBytes() != gbk(kBank));
+    }
+
     void theOnlyRecordIsKept()
     {
         const QByteArray one = gbk(QStringLiteral("1,历史知识,问,答,错,错,错\r\n"));
