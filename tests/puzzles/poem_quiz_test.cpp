@@ -197,13 +197,48 @@ TEST(PoemQuizTable, StandardReadings)
     } verses[] = {
         {182, 3, "春来发几枝。"},   {183, 3, "江枫渔火对愁眠。"}, {260, 3, "名成八阵图。"},
         {316, 3, "客舍青青柳色新。"}, {362, 2, "银烛秋光冷画屏，"}, {362, 5, "卧看牵牛织女星。"},
-        {380, 4, "两岸猿声啼不住，"}, {425, 2, "岐王宅里寻常见，"},
+        {380, 4, "两岸猿声啼不住，"}, {425, 2, "岐王宅里寻常见，"}, {195, 3, "乡音无改鬓毛衰。"},
+        {197, 5, "春风不度玉门关。"},   {277, 3, "平明送客楚山孤。"},
     };
     for (const auto& v : verses) {
         const std::vector<std::string> l = lines(t[static_cast<std::size_t>(v.index)]);
         ASSERT_LT(v.line, l.size()) << v.index;
         EXPECT_EQ(l[v.line], v.text) << v.index;
     }
+}
+
+// Poems the collections credit to another poet or to none, name otherwise, or hold in a
+// set, and a quotation whose given line is misprinted: a line of each finds its one entry,
+// shown whole with the verses that follow.
+TEST(PoemSearch, FindsPoemsTheCollectionsNameOtherwise)
+{
+    const auto& t = poemQuizTable();
+    const struct {
+        const char* query;
+        int index;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"危楼高百尺", 350, {"《夜宿山寺》", "作者：李白", "危楼高百尺，", "手可摘星辰。", "不敢高声语，", "恐惊天上人。"}},
+        {"劝君莫惜", 315, {"《金缕衣》", "作者：杜秋娘", "劝君莫惜金缕衣，", "劝君惜取少年时。", "花开堪折直须折，",
+                          "莫待无花空折枝。"}},
+        {"野火烧不尽", 363, {"《草》", "作者：白居易", "离离原上草，", "一岁一枯荣。", "野火烧不尽，", "春风吹又生。"}},
+        {"古调色", 317, {"作者：刘长卿", "古调色自爱，", "今人多不弹。"}},
+        {"千里黄云", 428, {"《别董大》", "作者：高适", "千里黄云白日曛，", "北风吹雁雪纷纷。", "莫愁前路无知己，",
+                          "天下谁人不识君？"}},
+        {"葡萄美酒", 381, {"《凉州曲》", "作者：王翰", "葡萄美酒夜光杯，", "欲饮琵琶马上催。", "醉卧沙场君莫笑，",
+                          "古来征战几人回。"}},
+    };
+    puzzles::PoemSearch s;
+    for (const auto& c : cases) {
+        EXPECT_EQ(lines(t[static_cast<std::size_t>(c.index)]), c.lines) << c.index;
+        EXPECT_EQ(puzzles::findConsecutive(c.query), (std::vector<int>{c.index})) << c.query;
+        const puzzles::PoemView v = s.search(c.query, false);
+        EXPECT_EQ(v.shown, t[static_cast<std::size_t>(c.index)]) << c.query;
+        EXPECT_FALSE(v.upEnabled || v.downEnabled) << c.query;
+    }
+    // The other poems of the sets are not the ones meant.
+    for (const char* other : {"十里黄云", "六翮飘飖", "白花垣上", "单于北望", "秦中花鸟", "离别家乡", "丹阳城南"})
+        EXPECT_TRUE(puzzles::findConsecutive(other).empty()) << other;
 }
 
 namespace {

@@ -11,6 +11,9 @@ certainty reads "暂缺".
 A poem is filled when exactly one poem of its title and author has the entry's number of
 lines (titles and authors compared without their punctuation); a quotation when the
 collections that hold its first line all go on alike, a qu that borrows the line aside.
+A few poems are named or credited otherwise than in the collections (ELSEWHERE), a few
+titles name a set of poems of which the table means one (ONE_OF_SET), and a quotation
+may begin with a misprinted line that is looked up as the poem has it (MISPRINTS).
 Where the collections differ on a character, the reading of the school anthology
 唐诗三百首 wins, then that of the imperial edition 御定全唐诗 (see one_reading).
 
@@ -62,11 +65,14 @@ VARIANTS = str.maketrans({"鏁": "锁", "遶": "绕", "牀": "床", "簷": "檐"
 
 
 def clauses(paragraphs):
-    """A poem's text split after each clause mark, blanks dropped."""
+    """A poem's text split after each clause mark, blanks dropped. A mark straight after
+    another is dropped ("天下谁人不识君？。" in one anthology)."""
     text = "".join(p.strip() for p in paragraphs).translate(VARIANTS)
     text = re.sub(r"\s+", "", text)
     out, cur = [], ""
     for ch in text:
+        if not cur and ch in CLAUSE_END and out and out[-1][-1] in CLAUSE_END:
+            continue
         cur += ch
         if ch in CLAUSE_END:
             out.append(cur)
@@ -177,12 +183,35 @@ NUMERALS = "一二三四五六七八九十"
 SAME_TITLE_TAIL = re.compile(rf"(绝句)?([{NUMERALS}]+首)?(\s*其?[{NUMERALS}]+)?")
 TITLE_MARKS = set("·・“”\"")
 
-# Poems the table names by a title that no collection gives them, with the collections'
-# title for the same poem by the same author.
-OTHER_TITLES = {
-    ("弹琴", "刘长卿"): "听弹琴",
-    ("送孟浩然之广陵", "李白"): "黄鹤楼送孟浩然之广陵",
-    ("望庐山瀑布", "李白"): "望庐山瀑布水",
+# Poems the table names or credits otherwise than the collections, with the title and
+# author the collections give the same poem: a title no collection gives it, the poet the
+# school texts credit where the collections have none or another, or the four lines the
+# school texts print as a poem of their own.
+ELSEWHERE = {
+    ("弹琴", "刘长卿"): ("听弹琴", "刘长卿"),
+    ("送孟浩然之广陵", "李白"): ("黄鹤楼送孟浩然之广陵", "李白"),
+    ("望庐山瀑布", "李白"): ("望庐山瀑布水", "李白"),
+    ("凉州曲", "王翰"): ("凉州词", "王翰"),
+    ("金缕衣", "杜秋娘"): ("金缕衣", "佚名"),
+    ("夜宿山寺", "李白"): ("登楼", "杨亿"),
+    ("草", "白居易"): ("赋得古原草送别", "白居易"),
+}
+
+# Titles that name a set of poems, of which the table means the one that the school texts
+# print under the bare title: the texts that begin with this line, in this reading.
+ONE_OF_SET = {
+    ("出塞", "王昌龄"): "秦时明月汉时关，",
+    ("凉州词", "王之涣"): "黄河远上白云间，",
+    ("凉州曲", "王翰"): "葡萄美酒夜光杯，",
+    ("回乡偶书", "贺知章"): "少小离家老大回，",
+    ("芙蓉楼送辛渐", "王昌龄"): "寒雨连江夜入吴，",
+    ("别董大", "高适"): "千里黄云白日曛，",
+}
+
+# First lines of quotations that the table misprints, with the line as the poem has it:
+# the entry keeps its own line and goes on as the poem does.
+MISPRINTS = {
+    "古调色自爱，": "古调虽自爱，",
 }
 
 
@@ -268,7 +297,7 @@ class Collections:
         """The texts of `count` lines of the poems with this title (or its tune name before
         "·"), as (lines, rank)."""
         if author is not None:
-            title = OTHER_TITLES.get((title, author), title)
+            title, author = ELSEWHERE.get((title, author), (title, author))
         names = {bare_title(title)} | ({bare_title(title.split("·")[0])} if "·" in title else set())
         found = {}  # in the order the poems were read
         for name in names:
@@ -337,7 +366,8 @@ def build(poems):
     keys = {}  # the first lines of the quotations, by their last character
     for idx, form, n, name in skeleton:
         if form in "VA":
-            key = bare(name.split(" ", 1)[1] if form == "A" else name)
+            first = name.split(" ", 1)[1] if form == "A" else name
+            key = bare(MISPRINTS.get(first, first))
             keys.setdefault(key[-1:], set()).add(key)
     lib = Collections(poems, keys)
     entries, missing = [], []
@@ -370,7 +400,11 @@ def build(poems):
             extra = ["写的是：诸葛亮"] if idx == 260 else []
             verses -= len(extra)
             if verses > 0 and idx not in (394,):
-                found = one_reading(lib.by_title(title[1:-1], author, verses)) or []
+                texts = lib.by_title(title[1:-1], author, verses)
+                first = ONE_OF_SET.get((title[1:-1], author))
+                if first:
+                    texts = [t for t in texts if bare(t[0][0]) == bare(first)]
+                found = one_reading(texts) or []
             if verses > 0 and not found:
                 entries.append(head + [MISSING])
                 missing.append(idx)
@@ -385,7 +419,7 @@ def build(poems):
             author, first = name.split(" ", 1)
             head = ["作者：" + author, first]
             verses = n - 2
-            found = (one_reading(lib.continuations(first, n - 1, author)) or [None])[1:]
+            found = (one_reading(lib.continuations(MISPRINTS.get(first, first), n - 1, author)) or [None])[1:]
         elif form == "V":
             head = [name]
             verses = n - 1
