@@ -118,7 +118,9 @@ ClockWindow::ClockWindow() : ClockView(kNumber, 3)
     buildIncense("dcButton11", "Label40", 1440, 2070, 2830, 540);
     m_prices = (new DcButton(this, "dcButton4", kFoldedCaption))->at(30, 3210, kWidth - 60, 300);
     connect(m_prices, &DcButton::click, this, &ClockWindow::togglePrices);
-    buildKeepOnTop(QStringLiteral("打勾就钟面置前"), 1140, 3580, 1530);
+    // 1560 twips: the caption beside the box shows whole (the last stroke of 前 needs
+    // them), and the box ends at the window's right edge.
+    buildKeepOnTop(QStringLiteral("打勾就钟面置前"), 1140, 3580, 1560);
 
     // Frame1: the buy-in price limits, folded at load.
     m_priceFrame = new QWidget(this);

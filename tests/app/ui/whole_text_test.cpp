@@ -1,6 +1,7 @@
 // Every window, filled with the longest values its lists and calculators produce, shows
-// each value whole: no one-line box or value label cuts or scrolls its text, and no
-// control stands over it.
+// each value and caption whole: no one-line box or value label cuts or scrolls its text,
+// every check box, option button, push button and frame shows its whole caption, and no
+// control stands over any of them.
 //
 // Each window is opened in the program's own look (style and font), then driven: every
 // entry of every list is picked, every number box is filled with the largest values it
