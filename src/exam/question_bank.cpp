@@ -172,7 +172,9 @@ constexpr int kTrailCount = 0xFF - 0x40; // 0x40..0xFE
 constexpr std::uint32_t kFourByteBmpCount = 39420;
 constexpr std::uint32_t kFourByteSupplementaryStart = 189000; // index of 0x90308130
 struct GbTables {
-    std::vector<char32_t> twoByte;
+    // A two-byte code's character as its UTF-8 bytes, in memory order and padded with
+    // zero bytes to four: each is written with one four-byte store.
+    std::vector<std::uint32_t> twoByte;
     std::vector<char32_t> fourByteBmp;
 };
 
@@ -222,8 +224,15 @@ const GbTables& gbTables()
         std::size_t k = 0;
         for (int lead = 0x81; lead <= 0xFE; ++lead)
             for (int trail = 0x40; trail <= 0xFE; ++trail)
-                if (trail != 0x7F)
-                    t.twoByte[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))] = pairs[k++];
+                if (trail != 0x7F) {
+                    const char32_t cp = pairs[k++];
+                    if (cp == 0)
+                        continue;
+                    char utf8[4] = {};
+                    putUtf8(utf8, cp);
+                    std::memcpy(&t.twoByte[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))],
+                                utf8, 4);
+                }
         codes.clear();
         codes.reserve(kFourByteBmpCount * 4);
         for (std::uint32_t i = 0; i < kFourByteBmpCount; ++i) {
@@ -241,9 +250,10 @@ const GbTables& gbTables()
 
 // Decodes GB18030 bytes to UTF-8 at out, which must have room for 3 * n bytes (the byte
 // 0x80 becomes the three of "€"; every other code takes at most twice its own length:
-// two bytes give at most four). Returns the number of bytes written, or npos when the
-// bytes are not valid GB18030. A lone 0x80 reads as "€", as the Chinese ANSI code page
-// (in which old banks were written) has it.
+// two bytes give at most four, always stored as four, which stays within the room).
+// Returns the number of bytes written, or npos when the bytes are not valid GB18030. A
+// lone 0x80 reads as "€", as the Chinese ANSI code page (in which old banks were written)
+// has it.
 std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, const GbTables& t)
 {
     char* o = out;
@@ -264,10 +274,14 @@ std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, 
             return std::string::npos;
         const unsigned char d = b[i + 1];
         if (d >= 0x40 && d <= 0xFE) {
-            const char32_t cp = t.twoByte[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
-            if (cp == 0)
+            const std::uint32_t utf8 = t.twoByte[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
+            if (utf8 == 0)
                 return std::string::npos;
-            o = putUtf8(o, cp);
+            std::memcpy(o, &utf8, 4);
+            // No two-byte code stands for an ASCII character: two, three or four bytes, as
+            // the first one says.
+            const auto first = static_cast<unsigned char>(*o);
+            o += 2 + (first >= 0xE0) + (first >= 0xF0);
             i += 2;
             continue;
         }
