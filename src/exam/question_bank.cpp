@@ -20,17 +20,55 @@ namespace {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kEuro = "\xE2\x82\xAC";
 
-bool isValidUtf8(std::string_view s)
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
+std::uint64_t load8(const char* p)
 {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+// True when one of the eight bytes of w is zero.
+constexpr bool hasZeroByte(std::uint64_t w) { return ((w - kEveryByte) & ~w & kHighBits) != 0; }
+
+// The first CR or LF from p on, or end; eight bytes at a time.
+const char* findLineEnd(const char* p, const char* end)
+{
+    while (end - p >= 8) {
+        const std::uint64_t w = load8(p);
+        if (hasZeroByte(w ^ (kEveryByte * '\n')) || hasZeroByte(w ^ (kEveryByte * '\r')))
+            break;
+        p += 8;
+    }
+    while (p < end && *p != '\n' && *p != '\r')
+        ++p;
+    return p;
+}
+
+// What bytes are as UTF-8: ASCII only, valid UTF-8 with more than ASCII, or not UTF-8.
+enum class Utf8Form { Ascii, Valid, Invalid };
+
+Utf8Form classifyUtf8(std::string_view s)
+{
+    const char* const data = s.data();
+    const auto* b = reinterpret_cast<const unsigned char*>(data);
+    const std::size_t n = s.size();
     std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
+    bool ascii = true;
+    while (true) {
+        while (n - i >= 8 && (load8(data + i) & kHighBits) == 0)
+            i += 8;
+        while (i < n && b[i] < 0x80)
+            ++i;
+        if (i == n)
+            break;
+        ascii = false;
+        const unsigned char c = b[i];
         int extra = 0;
         std::uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
+        if ((c & 0xE0) == 0xC0) {
             extra = 1;
             cp = c & 0x1F;
         } else if ((c & 0xF0) == 0xE0) {
@@ -40,23 +78,41 @@ bool isValidUtf8(std::string_view s)
             extra = 3;
             cp = c & 0x07;
         } else {
-            return false;
+            return Utf8Form::Invalid;
         }
-        if (i + static_cast<std::size_t>(extra) >= s.size())
-            return false;
+        if (i + static_cast<std::size_t>(extra) >= n)
+            return Utf8Form::Invalid;
         for (int k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            const unsigned char cc = b[i + static_cast<std::size_t>(k)];
             if ((cc & 0xC0) != 0x80)
-                return false;
+                return Utf8Form::Invalid;
             cp = (cp << 6) | (cc & 0x3F);
         }
         if ((extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000) ||
             cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
+            return Utf8Form::Invalid;
         i += static_cast<std::size_t>(extra) + 1;
     }
-    return true;
+    return ascii ? Utf8Form::Ascii : Utf8Form::Valid;
 }
+
+bool isValidUtf8(std::string_view s) { return classifyUtf8(s) != Utf8Form::Invalid; }
+
+// A file without BOM is read as UTF-8 when most of the lines that hold more than ASCII are
+// valid UTF-8, else in the code page: one bad byte in a UTF-8 bank spoils only its own line,
+// and Chinese text in GB18030 is next to never valid UTF-8. A line ends at every CR and LF;
+// a file of ASCII only, and a tie, are read in the code page.
+struct EncodingVote {
+    std::size_t utf8Lines = 0;
+    std::size_t otherLines = 0;
+
+    void count(Utf8Form form)
+    {
+        utf8Lines += form == Utf8Form::Valid;
+        otherLines += form == Utf8Form::Invalid;
+    }
+    TextEncoding decision() const { return utf8Lines > otherLines ? TextEncoding::Utf8 : TextEncoding::Gb18030; }
+};
 
 bool convert(std::string_view in, const char* from, const char* to, std::string& out)
 {
@@ -116,7 +172,9 @@ constexpr int kTrailCount = 0xFF - 0x40; // 0x40..0xFE
 constexpr std::uint32_t kFourByteBmpCount = 39420;
 constexpr std::uint32_t kFourByteSupplementaryStart = 189000; // index of 0x90308130
 struct GbTables {
-    std::vector<char32_t> twoByte;
+    // A two-byte code's character as its UTF-8 bytes, in memory order and padded with
+    // zero bytes to four: each is written with one four-byte store.
+    std::vector<std::uint32_t> twoByte;
     std::vector<char32_t> fourByteBmp;
 };
 
@@ -166,8 +224,15 @@ const GbTables& gbTables()
         std::size_t k = 0;
         for (int lead = 0x81; lead <= 0xFE; ++lead)
             for (int trail = 0x40; trail <= 0xFE; ++trail)
-                if (trail != 0x7F)
-                    t.twoByte[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))] = pairs[k++];
+                if (trail != 0x7F) {
+                    const char32_t cp = pairs[k++];
+                    if (cp == 0)
+                        continue;
+                    char utf8[4] = {};
+                    putUtf8(utf8, cp);
+                    std::memcpy(&t.twoByte[static_cast<std::size_t>((lead - 0x81) * kTrailCount + (trail - 0x40))],
+                                utf8, 4);
+                }
         codes.clear();
         codes.reserve(kFourByteBmpCount * 4);
         for (std::uint32_t i = 0; i < kFourByteBmpCount; ++i) {
@@ -185,9 +250,10 @@ const GbTables& gbTables()
 
 // Decodes GB18030 bytes to UTF-8 at out, which must have room for 3 * n bytes (the byte
 // 0x80 becomes the three of "€"; every other code takes at most twice its own length:
-// two bytes give at most four). Returns the number of bytes written, or npos when the
-// bytes are not valid GB18030. A lone 0x80 reads as "€", as the Chinese ANSI code page
-// (in which old banks were written) has it.
+// two bytes give at most four, always stored as four, which stays within the room).
+// Returns the number of bytes written, or npos when the bytes are not valid GB18030. A
+// lone 0x80 reads as "€", as the Chinese ANSI code page (in which old banks were written)
+// has it.
 std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, const GbTables& t)
 {
     char* o = out;
@@ -208,10 +274,14 @@ std::size_t decodeGb18030Into(const unsigned char* b, std::size_t n, char* out, 
             return std::string::npos;
         const unsigned char d = b[i + 1];
         if (d >= 0x40 && d <= 0xFE) {
-            const char32_t cp = t.twoByte[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
-            if (cp == 0)
+            const std::uint32_t utf8 = t.twoByte[static_cast<std::size_t>((c - 0x81) * kTrailCount + (d - 0x40))];
+            if (utf8 == 0)
                 return std::string::npos;
-            o = putUtf8(o, cp);
+            std::memcpy(o, &utf8, 4);
+            // No two-byte code stands for an ASCII character: two, three or four bytes, as
+            // the first one says.
+            const auto first = static_cast<unsigned char>(*o);
+            o += 2 + (first >= 0xE0) + (first >= 0xF0);
             i += 2;
             continue;
         }
@@ -254,38 +324,17 @@ TextEncoding detectEncoding(std::string_view bytes)
 {
     if (bytes.substr(0, kBom.size()) == kBom)
         return TextEncoding::Utf8Bom;
-    bool ascii = true;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
+    EncodingVote vote;
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* lineEnd = findLineEnd(p, end);
+        vote.count(classifyUtf8(std::string_view(p, static_cast<std::size_t>(lineEnd - p))));
+        if (lineEnd == end)
             break;
-        }
-    if (ascii)
-        return TextEncoding::Gb18030;
-    if (isValidUtf8(bytes))
-        return TextEncoding::Utf8;
-    // Some bytes are not UTF-8: the lines that hold more than ASCII decide, so one bad byte
-    // in a UTF-8 bank spoils only its own line. Chinese text in GB18030 is next to never
-    // valid UTF-8.
-    // One pass over the bytes: a line is looked at only from its first byte above ASCII.
-    const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    std::size_t utf8Lines = 0, otherLines = 0;
-    const std::size_t n = bytes.size();
-    std::size_t pos = 0;
-    while (pos < n) {
-        std::size_t i = pos;
-        while (i < n && !lineEnd(bytes[i]) && static_cast<unsigned char>(bytes[i]) < 0x80)
-            ++i;
-        if (i < n && !lineEnd(bytes[i])) {
-            std::size_t end = i;
-            while (end < n && !lineEnd(bytes[end]))
-                ++end;
-            ++(isValidUtf8(bytes.substr(pos, end - pos)) ? utf8Lines : otherLines);
-            i = end;
-        }
-        pos = i + 1;
+        p = lineEnd + 1;
     }
-    return utf8Lines > otherLines ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    return vote.decision();
 }
 
 bool decodeToUtf8(std::string_view bytes, TextEncoding enc, std::string& out)
@@ -480,6 +529,12 @@ void QuestionBank::reserveText(std::size_t bytes)
     m_capacity = bytes;
 }
 
+void QuestionBank::clear()
+{
+    m_size = 0;
+    m_rows.clear();
+}
+
 void QuestionBank::shrinkToFit()
 {
     if (m_size < m_capacity && m_size > 0) {
@@ -538,6 +593,84 @@ void QuestionBank::append(const QuestionView& r)
 
 // ---- reading ----
 
+namespace {
+
+// How the lines with more than ASCII are decoded; Unknown until the first of them.
+enum class Reading { Unknown, Utf8, Gb18030 };
+
+// Reads every line of the bytes into the bank, counting each in the vote on the way. With
+// Unknown, the first line beyond ASCII sets the reading: UTF-8 when it is valid UTF-8, else
+// GB18030. Returns the reading used (Unknown: no line went beyond ASCII).
+Reading readLines(std::string_view bytes, Reading reading, EncodingVote& vote, BankLoadResult& result)
+{
+    QuestionBank& bank = result.bank;
+    const GbTables* tables = nullptr;
+    std::string scratch; // one decoded line
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    int lineNo = 0;
+    std::string_view f[7];
+    while (p < end) {
+        const char* lineEnd = findLineEnd(p, end);
+        std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+        ++lineNo;
+        // CR LF, a lone CR or a lone LF each end one line.
+        p = lineEnd;
+        if (p < end && *p == '\r') {
+            ++p;
+            if (p < end && *p == '\n')
+                ++p;
+        } else if (p < end) {
+            ++p;
+        }
+        const Utf8Form form = classifyUtf8(line);
+        vote.count(form);
+        if (form != Utf8Form::Ascii) {
+            if (reading == Reading::Unknown)
+                reading = form == Utf8Form::Valid ? Reading::Utf8 : Reading::Gb18030;
+            // A line that does not decode is a malformed line like any other.
+            if (reading == Reading::Utf8) {
+                if (form == Utf8Form::Invalid) {
+                    result.badLines.push_back(lineNo);
+                    continue;
+                }
+            } else {
+                // CR and LF never occur inside a GB18030 code, so the lines can be found
+                // in the bytes and decoded one by one; a code cut by a line end is invalid
+                // either way.
+                if (!tables)
+                    tables = &gbTables();
+                if (scratch.size() < line.size() * 3)
+                    scratch.resize(line.size() * 3);
+                const std::size_t len = decodeGb18030Into(reinterpret_cast<const unsigned char*>(line.data()),
+                                                          line.size(), scratch.data(), *tables);
+                if (len == std::string::npos) {
+                    result.badLines.push_back(lineNo);
+                    continue;
+                }
+                line = std::string_view(scratch.data(), len);
+            }
+        }
+
+        bool blank = true;
+        for (char c : line)
+            if (!isBlank(c)) {
+                blank = false;
+                break;
+            }
+        if (blank)
+            continue;
+        if (splitViews(line, f, 7) != 7) {
+            result.badLines.push_back(lineNo);
+            continue;
+        }
+        bank.append(QuestionView{f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
+    }
+    return reading;
+}
+
+} // namespace
+
 BankLoadResult parseQuestionBank(std::string_view bytes)
 {
     BankLoadResult result;
@@ -549,70 +682,27 @@ BankLoadResult parseQuestionBank(std::string_view bytes)
         return result;
     }
     try {
-        const TextEncoding enc = detectEncoding(bytes);
-        const bool gb = enc == TextEncoding::Gb18030;
-        if (enc == TextEncoding::Utf8Bom)
+        const bool bom = bytes.substr(0, kBom.size()) == kBom;
+        if (bom)
             bytes.remove_prefix(kBom.size());
         QuestionBank& bank = result.bank;
-        bank.encoding = enc;
-        // Room for the whole text decoded (at most twice the bytes); pages never written
-        // cost nothing, and the rest is handed back at the end.
-        bank.reserveText(gb ? bytes.size() * 2 + 16 : bytes.size() + 16); // grows for many "€"
-        const GbTables* tables = gb ? &gbTables() : nullptr;
-        std::string scratch; // one decoded line
-
-        const char* const data = bytes.data();
-        const std::size_t n = bytes.size();
-        std::size_t pos = 0;
-        int lineNo = 0;
-        std::string_view f[7];
-        while (pos < n) {
-            std::size_t end = pos;
-            while (end < n && data[end] != '\n' && data[end] != '\r')
-                ++end;
-            std::string_view line(data + pos, end - pos);
-            ++lineNo;
-            // CR LF, a lone CR or a lone LF each end one line.
-            pos = end;
-            if (pos < n && data[pos] == '\r') {
-                ++pos;
-                if (pos < n && data[pos] == '\n')
-                    ++pos;
-            } else if (pos < n) {
-                ++pos;
-            }
-            // CR and LF never occur inside a GB18030 code, so the lines can be found in the
-            // bytes and decoded one by one; a code cut by a line end is invalid either way.
-            // A line that does not decode is a malformed line like any other.
-            if (gb) {
-                if (scratch.size() < line.size() * 3)
-                    scratch.resize(line.size() * 3);
-                const std::size_t len = decodeGb18030Into(reinterpret_cast<const unsigned char*>(line.data()),
-                                                          line.size(), scratch.data(), *tables);
-                if (len == std::string::npos) {
-                    result.badLines.push_back(lineNo);
-                    continue;
-                }
-                line = std::string_view(scratch.data(), len);
-            } else if (!isValidUtf8(line)) {
-                result.badLines.push_back(lineNo);
-                continue;
-            }
-
-            bool blank = true;
-            for (char c : line)
-                if (!isBlank(c)) {
-                    blank = false;
-                    break;
-                }
-            if (blank)
-                continue;
-            if (splitViews(line, f, 7) != 7) {
-                result.badLines.push_back(lineNo);
-                continue;
-            }
-            bank.appendFields(f);
+        // Room for the whole text decoded (at most twice the bytes in GB18030); pages never
+        // written cost nothing, and the rest is handed back at the end.
+        bank.reserveText(bom ? bytes.size() + 16 : bytes.size() * 2 + 16); // grows for many "€"
+        // The encoding is voted on in the same pass that reads the lines, which reads them
+        // as the first line beyond ASCII suggests. Should most lines say otherwise, they are
+        // read once more.
+        EncodingVote vote;
+        const Reading used = readLines(bytes, bom ? Reading::Utf8 : Reading::Unknown, vote, result);
+        const TextEncoding enc = bom ? TextEncoding::Utf8Bom : vote.decision();
+        const Reading wanted = enc == TextEncoding::Gb18030 ? Reading::Gb18030 : Reading::Utf8;
+        if (used != Reading::Unknown && used != wanted) {
+            bank.clear();
+            result.badLines.clear();
+            EncodingVote again;
+            readLines(bytes, wanted, again, result);
         }
+        bank.encoding = enc;
         bank.shrinkToFit();
         result.readable = true;
     } catch (const std::bad_alloc&) {

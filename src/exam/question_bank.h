@@ -84,6 +84,7 @@ private:
     std::vector<Row> m_rows;
 
     void reserveText(std::size_t bytes);
+    void clear(); // no records; the room stays
     void shrinkToFit();
     void appendFields(const std::string_view (&f)[7]);
 };
@@ -114,6 +115,9 @@ BankLoadResult loadQuestionBankFile(const std::string& path);
 // the Chinese ANSI code page, both ways.
 bool decodeToUtf8(std::string_view bytes, TextEncoding enc, std::string& out);
 bool encodeFromUtf8(std::string_view utf8, TextEncoding enc, std::string& out);
+// How parseQuestionBank reads the bytes: UTF-8 with BOM when they begin with one, else
+// UTF-8 when most of the lines (ended by each CR and LF) that hold more than ASCII are
+// valid UTF-8, else GB18030.
 TextEncoding detectEncoding(std::string_view bytes);
 
 } // namespace exam

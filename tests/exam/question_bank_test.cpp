@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -580,3 +581,218 @@ TEST(QuestionBankParse, TheCodePagesEuroSignReads)
     EXPECT_EQ(back, "\x80" "5" + gbk("，中") + "\x80");
 }
 
+
+// The encoding of a file without BOM is voted on by its lines: a line ends at every CR and
+// LF, and only the lines that hold more than ASCII vote. The reader takes the vote in the
+// pass that reads the lines, reading them as the first line beyond ASCII suggests, and
+// reads them again when most lines say otherwise.
+TEST(QuestionBankParse, TheLinesBeyondAsciiVoteOnTheEncoding)
+{
+    const std::string u1 = "1,历史知识,秦始皇的名字叫什么？,嬴政,胡亥,扶苏,子婴";
+    const std::string u2 = "2,其它题目,中国最长的河流？,长江,黄河,珠江,黑龙江";
+    const std::string g1 = gbk(u1), g2 = gbk(u2);
+    const std::string ascii = "3,a,b,c,d,e,f";
+    const struct {
+        const char* name;
+        std::string text;
+        TextEncoding encoding;
+        std::size_t records;
+        std::vector<int> bad;
+    } cases[] = {
+        {"ASCII only", ascii + "\r\n" + ascii + "\r\n", TextEncoding::Gb18030, 2, {}},
+        {"UTF-8 throughout", u1 + "\r\n" + ascii + "\r\n" + u2 + "\r\n", TextEncoding::Utf8, 3, {}},
+        {"GB18030 throughout", g1 + "\r\n" + ascii + "\r\n" + g2 + "\r\n", TextEncoding::Gb18030, 3, {}},
+        // UTF-8 read in the code page may or may not decode: u1 does, u2 does not.
+        {"a tie is read in the code page", g1 + "\r\n" + u2 + "\r\n", TextEncoding::Gb18030, 1, {2}},
+        {"a tie, UTF-8 first", u1 + "\r\n" + g2 + "\r\n", TextEncoding::Gb18030, 2, {}},
+        {"two UTF-8 lines against one", u1 + "\r\n" + g2 + "\r\n" + u2 + "\r\n", TextEncoding::Utf8, 2, {2}},
+        {"two UTF-8 lines after one", g1 + "\r\n" + u1 + "\r\n" + u2 + "\r\n", TextEncoding::Utf8, 2, {1}},
+        {"ASCII lines do not vote", ascii + "\r\n" + ascii + "\r\n" + u1 + "\r\n" + ascii + "\r\n" + g2 + "\r\n" +
+                                        ascii + "\r\n" + g1 + "\r\n",
+         TextEncoding::Gb18030, 7, {}},
+        // Read as UTF-8 first, "你" cut after its first two bytes fails; in the code page
+        // the line is "浣".
+        {"first line read again in the code page", "4,a,\xE4\xBD,c,d,e,f\r\n" + g1 + "\r\n" + g2 + "\r\n",
+         TextEncoding::Gb18030, 3, {}},
+        {"UTF-8 after a code-page line that fails in UTF-8", "\xFF\r\n" + u1 + "\r\n" + u2 + "\r\n", TextEncoding::Utf8,
+         2, {1}},
+        // Every CR and LF ends a line for the vote: a lone CR splits two UTF-8 halves.
+        {"lone CR and LF ends", u1 + "\r" + u2 + "\n" + g1 + "\n", TextEncoding::Utf8, 2, {3}},
+        {"Ctrl-Z after the last line", g1 + "\r\n" + u1 + "\r\n" + u2 + "\x1A\x1A", TextEncoding::Utf8, 2, {1}},
+        {"a BOM outweighs the vote", "\xEF\xBB\xBF" + g1 + "\r\n" + g2 + "\r\n" + u1 + "\r\n", TextEncoding::Utf8Bom, 1,
+         {1, 2}},
+    };
+    for (const auto& c : cases) {
+        const BankLoadResult r = parseQuestionBank(c.text);
+        ASSERT_TRUE(r.readable) << c.name;
+        EXPECT_EQ(r.bank.encoding, c.encoding) << c.name;
+        EXPECT_EQ(detectEncoding(c.text), c.encoding) << c.name;
+        EXPECT_EQ(r.bank.count(), c.records) << c.name;
+        EXPECT_EQ(r.badLines, c.bad) << c.name;
+    }
+    // The lines read again are read in the code page only, and once.
+    const BankLoadResult again = parseQuestionBank("4,a,\xE4\xBD,c,d,e,f\r\n" + g1 + "\r\n" + g2 + "\r\n");
+    ASSERT_EQ(again.bank.count(), 3u);
+    EXPECT_EQ(again.bank.record(0).question, "浣");
+    EXPECT_EQ(again.bank.listLine(1), "<1>[历史知识] 秦始皇的名字叫什么？");
+    EXPECT_EQ(again.bank.record(2).wrong3, "黑龙江");
+}
+
+namespace {
+
+// Well-formed UTF-8 by the table of byte ranges in the Unicode standard, as a reference.
+bool wellFormedUtf8(std::string_view s)
+{
+    struct Range {
+        unsigned char lo, hi;
+    };
+    auto in = [](unsigned char c, Range r) { return c >= r.lo && c <= r.hi; };
+    const Range tail{0x80, 0xBF};
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::vector<Range> next;
+        if (c <= 0x7F)
+            next = {};
+        else if (c >= 0xC2 && c <= 0xDF)
+            next = {tail};
+        else if (c == 0xE0)
+            next = {{0xA0, 0xBF}, tail};
+        else if ((c >= 0xE1 && c <= 0xEC) || c == 0xEE || c == 0xEF)
+            next = {tail, tail};
+        else if (c == 0xED)
+            next = {{0x80, 0x9F}, tail};
+        else if (c == 0xF0)
+            next = {{0x90, 0xBF}, tail, tail};
+        else if (c >= 0xF1 && c <= 0xF3)
+            next = {tail, tail, tail};
+        else if (c == 0xF4)
+            next = {{0x80, 0x8F}, tail, tail};
+        else
+            return false;
+        for (std::size_t k = 0; k < next.size(); ++k)
+            if (i + 1 + k >= s.size() || !in(static_cast<unsigned char>(s[i + 1 + k]), next[k]))
+                return false;
+        i += 1 + next.size();
+    }
+    return true;
+}
+
+// The vote as stated: BOM, else count the CR/LF-separated lines with a byte above ASCII.
+TextEncoding referenceEncoding(std::string_view bytes)
+{
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return TextEncoding::Utf8Bom;
+    int utf8 = 0, other = 0;
+    std::string line;
+    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() || bytes[i] == '\r' || bytes[i] == '\n') {
+            if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+                ++(wellFormedUtf8(line) ? utf8 : other);
+            line.clear();
+        } else {
+            line += bytes[i];
+        }
+    }
+    return utf8 > other ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+}
+
+} // namespace
+
+TEST(QuestionBankParse, TheVoteAgreesWithItsPlainStatementOnGeneratedFiles)
+{
+    // Files of a few lines, so ties and near ties are common: records in UTF-8, in the code
+    // page or ASCII, with stray bytes, codes cut short, every line end, Ctrl-Z at the end and
+    // now and then a BOM. The reader's encoding and its malformed lines must be those of
+    // the vote as stated, with every line decoded in the encoding voted for.
+    const std::string records[] = {"1,历史知识,秦始皇的名字叫什么？,嬴政,胡亥,扶苏,子婴",
+                                   "2,诗词对联,床前明月光的下一句是？,疑是地上霜,举头望明月,低头思故乡,白日依山尽",
+                                   "3,其它题目,一欧元写作€？,€,$,£,¥", "4,古代常识,é·𠀀,甲,乙,丙,丁",
+                                   "5,其它题目,What is 1+1 in 中文?,二,three,four,five"};
+    const std::string asciiRecords[] = {"6,a,b,c,d,e,f", "7,Other,What is 1+1?,2,3,4,5"};
+    const std::string strays[] = {"\xFF", "\x80", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8", "\xD6",
+                                  "\x81\x30", "\xF0\x8F\x88\x88", "\xC3\xA9", "\xE4\xB8\xAD"};
+    const std::string ends[] = {"\r\n", "\r\n", "\n", "\r", "\r\r\n", "\n\n"};
+    std::mt19937 rng(20261211);
+    auto pick = [&rng](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    int decided[3] = {};
+    int rereads = 0;
+    for (int round = 0; round < 4000; ++round) {
+        const unsigned utf8Share = static_cast<unsigned>(pick(101));
+        std::string text = pick(40) == 0 ? "\xEF\xBB\xBF" : "";
+        const std::size_t lines = 1 + pick(9);
+        for (std::size_t l = 0; l < lines; ++l) {
+            std::string line = records[pick(std::size(records))];
+            const std::size_t kind = pick(10);
+            if (pick(6) == 0)
+                line = asciiRecords[pick(std::size(asciiRecords))];
+            else if (pick(100) >= utf8Share)
+                line = gbk(line);
+            if (kind == 1 || kind == 2) { // a stray byte or a code cut short somewhere
+                const std::string& s = strays[pick(std::size(strays))];
+                line.insert(pick(line.size() + 1), s);
+            }
+            if (kind == 3)
+                line.resize(pick(line.size() + 1));
+            text += line;
+            if (l + 1 < lines || pick(3))
+                text += ends[pick(std::size(ends))];
+        }
+        if (pick(4) == 0)
+            text.append(1 + pick(2), '\x1A');
+
+        std::string_view body = text;
+        while (!body.empty() && body.back() == '\x1A')
+            body.remove_suffix(1);
+        const TextEncoding expected = referenceEncoding(body);
+        ASSERT_EQ(detectEncoding(text), referenceEncoding(text)) << "round " << round;
+        const BankLoadResult r = parseQuestionBank(text);
+        ASSERT_TRUE(r.readable) << "round " << round;
+        ASSERT_EQ(r.bank.encoding, expected) << "round " << round;
+        ++decided[static_cast<int>(expected)];
+
+        // Each line on its own, decoded in the encoding voted for.
+        if (expected == TextEncoding::Utf8Bom)
+            body.remove_prefix(3);
+        const TextEncoding lineEncoding = expected == TextEncoding::Gb18030 ? expected : TextEncoding::Utf8;
+        std::vector<int> bad;
+        std::vector<std::string> lists;
+        int lineNo = 0;
+        bool firstBeyondAscii = true, readAgain = false;
+        for (std::size_t i = 0; i < body.size();) {
+            std::size_t end = i;
+            while (end < body.size() && body[end] != '\r' && body[end] != '\n')
+                ++end;
+            const std::string_view raw = body.substr(i, end - i);
+            ++lineNo;
+            i = end + (end < body.size() && body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? 2 : 1);
+            if (expected != TextEncoding::Utf8Bom && firstBeyondAscii &&
+                std::any_of(raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+                firstBeyondAscii = false;
+                readAgain = wellFormedUtf8(raw) != (expected == TextEncoding::Utf8);
+            }
+            std::string decoded;
+            if (!decodeToUtf8(raw, lineEncoding, decoded)) {
+                bad.push_back(lineNo);
+                continue;
+            }
+            if (decoded.find_first_not_of(" \t") == std::string::npos)
+                continue;
+            const std::vector<std::string> f = splitFields(decoded);
+            if (f.size() != 7) {
+                bad.push_back(lineNo);
+                continue;
+            }
+            lists.push_back("<" + f[0] + ">[" + f[1] + "] " + f[2]);
+        }
+        rereads += readAgain;
+        ASSERT_EQ(r.badLines, bad) << "round " << round;
+        ASSERT_EQ(r.bank.count(), lists.size()) << "round " << round;
+        for (std::size_t k = 0; k < lists.size(); ++k)
+            ASSERT_EQ(r.bank.listLine(k), lists[k]) << "round " << round << ", record " << k;
+    }
+    // Every outcome, and the reading again, came up often.
+    for (int n : decided)
+        EXPECT_GT(n, 80);
+    EXPECT_GT(rereads, 200);
+}
