@@ -86,10 +86,10 @@ inline const QAbstractButton* captionedButton(const QWidget* w)
 // narrow ones inside a pixel of it.
 inline QRect captionRoom(const QAbstractButton* b)
 {
-    if (qobject_cast<const ui::DcButton*>(b))
-        return b->rect();
-    if (qobject_cast<const puzzles::ui::WrappingButton*>(b))
-        return b->rect().adjusted(1, 1, -1, -1);
+    if (const auto* dc = qobject_cast<const ui::DcButton*>(b))
+        return dc->captionRoom();
+    if (const auto* wrapping = qobject_cast<const puzzles::ui::WrappingButton*>(b))
+        return wrapping->captionRoom();
     QStyleOptionButton opt;
     opt.initFrom(b);
     opt.text = b->text();
@@ -125,18 +125,10 @@ inline QRect tickIndicator(const QAbstractButton* b)
 inline int captionFlags(const QAbstractButton* b)
 {
     if (qobject_cast<const ui::DcButton*>(b))
-        return Qt::AlignCenter | Qt::TextWordWrap;
+        return ui::DcButton::kCaptionFlags;
     if (qobject_cast<const puzzles::ui::WrappingButton*>(b))
-        return Qt::AlignCenter | Qt::TextWrapAnywhere;
+        return puzzles::ui::WrappingButton::kCaptionFlags;
     return isTickBox(b) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
-}
-
-// The text a frame writes into its top border, in the frame's own coordinates: 6 px in,
-// with 2 px of the frame's colour either side.
-inline QRect frameCaptionRect(const ui::CaptionFrame* f)
-{
-    const QFontMetrics fm(f->font());
-    return {6, 0, fm.horizontalAdvance(f->caption()) + 4, fm.height()};
 }
 
 // Where `text`, drawn into `room` with `flags`, stands: the ink of one line, the line
@@ -174,7 +166,7 @@ inline QRect textArea(const QWidget* w)
         return area.translated(b->pos());
     }
     if (const auto* f = qobject_cast<const ui::CaptionFrame*>(w))
-        return frameCaptionRect(f).intersected(f->rect()).translated(f->pos());
+        return f->captionRect().intersected(f->rect()).translated(f->pos());
     return w->geometry();
 }
 
@@ -262,7 +254,7 @@ inline QString textFault(const QWidget* w)
         text = f->caption();
         if (text.isEmpty())
             return {};
-        const QRect caption = frameCaptionRect(f);
+        const QRect caption = f->captionRect();
         const int need = caption.width() - 4;
         const int room = f->width() - 2 - (caption.left() + 2);
         if (need > room)

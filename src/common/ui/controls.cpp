@@ -30,6 +30,14 @@ void CaptionFrame::setBorder(bool on)
     update();
 }
 
+QRect CaptionFrame::captionRect() const
+{
+    if (m_caption.isEmpty())
+        return {};
+    const QFontMetrics fm(font());
+    return {6, 0, fm.horizontalAdvance(m_caption) + 4, fm.height()};
+}
+
 void CaptionFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -44,8 +52,7 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     p.setPen(Qt::white);
     p.drawRect(box.adjusted(1, 1, 1, 1));
     if (!m_caption.isEmpty()) {
-        const int w = fm.horizontalAdvance(m_caption) + 4;
-        const QRect capRect(6, 0, w, fm.height());
+        const QRect capRect = captionRect();
         p.fillRect(capRect, m_back);
         p.setPen(m_captionColour);
         p.drawText(capRect, Qt::AlignCenter, m_caption);

@@ -22,6 +22,9 @@ public:
                           std::uint32_t backColour = 0xFFF0C0, std::uint32_t captionColour = 0xFF0000);
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
+    // Where the caption is written into the top border, with a gap of the back colour on
+    // either side; empty without a caption.
+    QRect captionRect() const;
     void setBorder(bool on);
 
 protected:

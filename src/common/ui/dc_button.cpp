@@ -100,6 +100,7 @@ void DcButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, bgr(m_back));
+    const QRect room = captionRoom();
     const bool down = isDown();
     p.setPen(down ? QColor(120, 120, 120) : QColor(255, 255, 255));
     p.drawLine(r.topLeft(), r.topRight());
@@ -108,17 +109,15 @@ void DcButton::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
     p.setFont(font());
-    // A caption wider than the button wraps: on a tall narrow button, one character a line.
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     if (!isEnabled()) {
         // Greyed, with a light edge so it stays legible on dark faces too.
         p.setPen(QColor(255, 255, 255));
-        p.drawText(r.translated(1, 1), flags, text());
+        p.drawText(room.translated(1, 1), kCaptionFlags, text());
         p.setPen(QColor(110, 110, 110));
-        p.drawText(r, flags, text());
+        p.drawText(room, kCaptionFlags, text());
     } else {
         p.setPen(bgr(m_fore));
-        p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), flags, text());
+        p.drawText(room.translated(down ? 1 : 0, down ? 1 : 0), kCaptionFlags, text());
     }
     if (hasFocus()) {
         QPen pen(QColor(60, 60, 60));

@@ -29,6 +29,11 @@ public:
     // Places the button by its layout in twips.
     DcButton* at(int left, int top, int width, int height);
 
+    // How the caption is written: centred on the whole face; a caption wider than the
+    // button wraps (on a tall narrow button, one character a line).
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    QRect captionRoom() const { return rect(); }
+
 signals:
     void click(int index);
     void mouseDown(int index, int button, int shift, int x, int y);

@@ -62,7 +62,7 @@ void WrappingButton::paintEvent(QPaintEvent*)
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButton, opt);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    p.drawText(rect().adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWrapAnywhere, caption);
+    p.drawText(captionRoom(), kCaptionFlags, caption);
 }
 
 } // namespace puzzles::ui

@@ -36,6 +36,11 @@ class WrappingButton : public QPushButton {
 public:
     WrappingButton(QWidget* parent, const QString& name, const QString& caption);
 
+    // How the caption is written: centred inside a pixel of the face, wrapping between any
+    // two characters.
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWrapAnywhere;
+    QRect captionRoom() const { return rect().adjusted(1, 1, -1, -1); }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
 };
