@@ -117,6 +117,10 @@ TEST(QuestionBankParse, TableOfMalformedInputs)
         {"Ctrl-Z for the last line end", "1,a,b,c,d,e,f\r\n2,a,b,c,d,e,f\x1A", 2, {}},
         {"several Ctrl-Z", "1,a,b,c,d,e,f\r\n\x1A\x1A", 1, {}},
         {"a Ctrl-Z inside the file stays text", "\x1A\r\n1,a,b,c,d,e,f\r\n", 1, {1}},
+        // The largest growth in decoding: in the Chinese ANSI code page each byte 0x80 is a
+        // "€", three bytes in UTF-8, so the decoded line is three times as long as the file's.
+        {"a long line of the code page's euro sign", "1,a,b,c,d,e," + std::string(5000, '\x80') + "\r\n", 1, {}},
+        {"a line of nothing but the euro sign", std::string(5000, '\x80') + "\r\n1,a,b,c,d,e,f\r\n", 1, {1}},
     };
     for (const Case& c : cases) {
         const BankLoadResult r = parseQuestionBank(c.text);
@@ -131,6 +135,12 @@ TEST(QuestionBankParse, TableOfMalformedInputs)
     ASSERT_EQ(trimmed.bank.count(), 1u);
     EXPECT_EQ(trimmed.bank.record(0).id, "7");
     EXPECT_EQ(trimmed.bank.listLine(0), "<7>[其它题目] 问");
+    std::string euros;
+    for (int i = 0; i < 5000; ++i)
+        euros += "€";
+    const BankLoadResult euro = parseQuestionBank("1,a,b,c,d,e," + std::string(5000, '\x80') + "\r\n");
+    ASSERT_EQ(euro.bank.count(), 1u);
+    EXPECT_EQ(euro.bank.record(0).wrong3, euros);
     const BankLoadResult ctrlZ = parseQuestionBank("1,a,b,c,d,e,f\x1A");
     ASSERT_EQ(ctrlZ.bank.count(), 1u);
     EXPECT_EQ(ctrlZ.bank.record(0).wrong3, "f"); // the mark is not part of the last field
@@ -485,6 +495,9 @@ TEST(QuestionBankDecode, AgreesWithTheSystemConverterOnEveryTwoByteCode)
     EXPECT_EQ(euro, "€");
     ASSERT_TRUE(decodeToUtf8("5\x80\x80\xD6\xD0", TextEncoding::Gb18030, euro));
     EXPECT_EQ(euro, "5€€中");
+    ASSERT_TRUE(decodeToUtf8(std::string(4000, '\x80'), TextEncoding::Gb18030, euro)); // three times as long
+    ASSERT_EQ(euro.size(), 12000u);
+    EXPECT_EQ(euro.substr(11997), "€");
     ASSERT_TRUE(decodeToUtf8("\x81\x80", TextEncoding::Gb18030, euro));
     std::string code;
     ASSERT_TRUE(systemConvert("\x81\x80", "GB18030", "UTF-8", code));
