@@ -227,6 +227,8 @@ TEST(PoemSearch, FindsPoemsTheCollectionsNameOtherwise)
                           "天下谁人不识君？"}},
         {"葡萄美酒", 381, {"《凉州曲》", "作者：王翰", "葡萄美酒夜光杯，", "欲饮琵琶马上催。", "醉卧沙场君莫笑，",
                           "古来征战几人回。"}},
+        {"秦时明月", 424, {"《出塞》", "作者：王昌龄", "秦时明月汉时关，", "万里长征人未还。", "但使龙城飞将在，",
+                          "不教胡马度阴山。"}},
     };
     puzzles::PoemSearch s;
     for (const auto& c : cases) {
@@ -237,7 +239,7 @@ TEST(PoemSearch, FindsPoemsTheCollectionsNameOtherwise)
         EXPECT_FALSE(v.upEnabled || v.downEnabled) << c.query;
     }
     // The other poems of the sets are not the ones meant.
-    for (const char* other : {"十里黄云", "六翮飘飖", "白花垣上", "单于北望", "秦中花鸟", "离别家乡", "丹阳城南"})
+    for (const char* other : {"十里黄云", "六翮飘飖", "白花垣上", "单于北望", "秦中花鸟", "离别家乡", "丹阳城南", "骝马新跨"})
         EXPECT_TRUE(puzzles::findConsecutive(other).empty()) << other;
 }
 
