@@ -26,9 +26,12 @@ main_title='百宝算匣v4.08版'
 
 # openbox; a window mapped while the window manager is still starting can stay unmapped,
 # so this waits until it has announced itself on the root window.
+# Its process id is given to the window tests run here (BAIBAO_TEST_WM_PID), which may
+# stop it for a while to see windows framed late.
 start_window_manager() {
   openbox >/dev/null 2>&1 &
   pids+=($!)
+  export BAIBAO_TEST_WM_PID=$!
   for _ in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.1

@@ -18,6 +18,27 @@ namespace test {
 
 inline bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
+// A window manager runs on the X display (it has announced itself on the root window).
+inline bool hasWindowManager()
+{
+    if (!onX11())
+        return false;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    static const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    auto free = [](void* p) { std::free(p); };
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(free)> atom(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, true, sizeof name - 1, name), nullptr), free);
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    std::unique_ptr<xcb_get_property_reply_t, decltype(free)> prop(
+        xcb_get_property_reply(c, xcb_get_property(c, false, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr), free);
+    return prop && prop->type == XCB_ATOM_WINDOW && xcb_get_property_value_length(prop.get()) == 4;
+}
+
 inline QRect outerRect(const QWidget* w)
 {
     if (!onX11())

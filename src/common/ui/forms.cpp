@@ -1,6 +1,7 @@
 #include "common/ui/forms.h"
 
 #include "common/ui/icons.h"
+#include "common/ui/placement.h"
 #include "common/ui/twips.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@ FormWindow::FormWindow(int number, QWidget* parent) : QWidget(parent, Qt::Window
 {
     setObjectName(QStringLiteral("Form%1").arg(number));
     setWindowIcon(programIcon());
+    keepPlaceWhenHidden(this); // hidden and shown again, a window comes back where it stood
     Forms::instance().constructing(this);
 }
 

@@ -5,8 +5,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+
+#include <optional>
 
 namespace ui {
 
@@ -33,9 +35,6 @@ QPoint rightAboveBottom(const QRect& screen, const QSize& outer, int gapPx)
 
 namespace {
 
-constexpr int kFrameCheckMs = 50;
-constexpr int kFrameChecks = 60; // the window manager gets three seconds to add its frame
-
 // What the frame adds around the client area: as the window manager publishes it where it
 // does, else as far as Qt knows it (nothing while the frame is unknown).
 QMargins frameOf(const QWidget* window)
@@ -48,92 +47,142 @@ QMargins frameOf(const QWidget* window)
             outer.bottom() - client.bottom()};
 }
 
-// Moves the window so that its outer rectangle, with the given frame, stands where `where`
-// puts it on the window's screen.
-void placeWithFrame(QWidget* window, const Placement& where, const QMargins& frame)
-{
-    const QScreen* s = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    const QSize outer = window->size().grownBy(frame);
-    const QPoint client = where(s->geometry(), outer) + QPoint(frame.left(), frame.top());
-    // move() takes the outer corner as Qt knows the frame, which may lag behind the window
-    // manager's: the client area is placed through Qt's own offset (that of x() and y(),
-    // which move() uses; pos() can differ from them) instead.
-    const QPoint qtFrameOffset = window->geometry().topLeft() - QPoint(window->x(), window->y());
-    window->move(client - qtFrameOffset);
-}
-
-// Watches its window: places it at the first showing (or at once when it is already
-// shown), and once more when the frame around it gets another size than the one it was
-// placed with. No event tells of a new frame when the client area keeps its place, so the
-// frame is looked at for a while after the showing. A window has one placer at a time: a
-// new placement ends the one before.
-class Placer : public QObject {
+// Watches its window (one watcher a window, made on first need): places it by its
+// placement at its showing and again whenever the frame around it turns out otherwise than
+// it was placed with, until the player moves it; and notes where the window stood when it
+// is hidden, to put it back there when it is shown again.
+class WindowPlace : public QObject {
 public:
-    Placer(QWidget* window, Placement where) : QObject(window), m_window(window), m_where(std::move(where))
+    static WindowPlace* of(QWidget* window)
     {
         for (QObject* child : window->children()) // (no meta-object of its own to find it by)
-            if (auto* earlier = dynamic_cast<Placer*>(child); earlier && earlier != this)
-                earlier->finish();
-        window->installEventFilter(this);
-        m_check.setInterval(kFrameCheckMs);
-        connect(&m_check, &QTimer::timeout, this, &Placer::checkFrame);
-        if (window->isVisible())
-            firstPlace();
+            if (auto* place = dynamic_cast<WindowPlace*>(child))
+                return place;
+        return new WindowPlace(window);
+    }
+
+    void setPlacement(Placement where)
+    {
+        m_where = std::move(where);
+        m_kind = Kind::OnScreen;
+        m_following = true;
+        if (m_window->isVisible())
+            place();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        if (watched != m_window || m_finished)
+        if (watched != m_window)
             return false;
-        if (e->type() == QEvent::Show && !m_placed)
-            firstPlace();
-        else if (m_placed && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
-            checkFrame();
+        switch (e->type()) {
+        case QEvent::Show:
+            // The program's showing, sent before the window is handed to the window manager
+            // (a window the window manager brings back from its icon keeps its place anyway).
+            if (!e->spontaneous())
+                shown();
+            break;
+        case QEvent::Hide:
+            // Where it stands as the X server has it (Qt may not know yet of a move the
+            // player has just made); but a minimised window is Qt's to tell, as the window
+            // manager may be moving its frame off towards its icon.
+            if (e->spontaneous() || m_window->isMinimized())
+                m_stood = m_window->geometry().topLeft();
+            else
+                m_stood = platform::clientAreaOnScreen(m_window).value_or(m_window->geometry().topLeft());
+            break;
+        case QEvent::Move:
+            frameCheck(true);
+            break;
+        case QEvent::Resize:
+            frameCheck(false);
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    void firstPlace()
+    // Where the client area goes: by the placement on the screen, or where it stood.
+    enum class Kind { None, OnScreen, Stood };
+
+    explicit WindowPlace(QWidget* window) : QObject(window), m_window(window)
     {
-        place();
-        m_check.start();
+        window->installEventFilter(this);
+        platform::watchPublishedFrame(window, this, [this] { frameCheck(false); });
     }
 
-    void checkFrame()
+    void shown()
     {
-        if (frameOf(m_window) != m_frame) {
+        // A placement still followed puts the window where it belongs (where it stood, unless
+        // the frame has come meanwhile); else it comes back where it stood when hidden.
+        if (m_kind == Kind::OnScreen && m_following) {
             place();
-            finish();
-        } else if (++m_checks >= kFrameChecks) {
-            finish();
+        } else if (m_stood) {
+            m_kind = Kind::Stood;
+            m_following = true;
+            place();
         }
     }
 
-    void finish()
+    // The frame as now known; while it is not known (again: a window manager forgets the
+    // frame of a window hidden, until it shows again), the one it was last placed with.
+    QMargins knownFrame() const
     {
-        m_finished = true;
-        m_check.stop();
-        m_window->removeEventFilter(this);
-        deleteLater();
+        const QMargins frame = frameOf(m_window);
+        return frame.isNull() ? m_frame : frame;
+    }
+
+    void frameCheck(bool moved)
+    {
+        if (m_kind == Kind::None || !m_following || !m_window->isVisible())
+            return;
+        const QMargins frame = knownFrame();
+        if (frame != m_frame)
+            place();
+        else if (moved && !frame.isNull() && m_window->geometry().topLeft() != m_client)
+            m_following = false; // the player has moved the window (the frame is drawn, so it can)
     }
 
     void place()
     {
-        m_frame = frameOf(m_window);
-        placeWithFrame(m_window, m_where, m_frame);
-        m_placed = true;
+        const QScreen* s = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+        if (!s)
+            return;
+        m_frame = knownFrame();
+        if (m_kind == Kind::OnScreen) {
+            const QSize outer = m_window->size().grownBy(m_frame);
+            m_client = m_where(s->geometry(), outer) + QPoint(m_frame.left(), m_frame.top());
+        } else if (m_stood) {
+            m_client = *m_stood;
+        } else {
+            return;
+        }
+        if (m_window->geometry().topLeft() != m_client) {
+            // move() takes the outer corner as Qt knows the frame, which may lag behind the
+            // window manager's: the client area is placed through Qt's own offset (that of
+            // x() and y(), which move() uses; pos() can differ from them) instead.
+            const QPoint qtFrameOffset = m_window->geometry().topLeft() - QPoint(m_window->x(), m_window->y());
+            m_window->move(m_client - qtFrameOffset);
+        }
+        // A window whose place was never set leaves it to the window manager at every showing
+        // (and one already at its place is not moved): its place is told as set from now on.
+        if (QWindow* native = m_window->windowHandle())
+            native->setPosition(m_client);
+        // Qt asks for no move when it believes the window there, and it can be wrong: taken
+        // out of the minimised state, a hidden window is mapped before it is shown, and the
+        // window manager places it as a new one.
+        platform::requestClientAreaAt(m_window, m_client);
     }
 
     QWidget* m_window;
+    Kind m_kind = Kind::None;
     Placement m_where;
-    QMargins m_frame;
-    bool m_placed = false;
-    bool m_finished = false;
-    QTimer m_check;
-    int m_checks = 0;
+    bool m_following = false; // placed again when the frame changes, until the player moves it
+    QMargins m_frame;         // the frame it was last placed with
+    QPoint m_client;          // where that placement put the client area
+    std::optional<QPoint> m_stood; // the client area's place when the window was last hidden
 };
 
 } // namespace
@@ -141,9 +190,15 @@ private:
 void placeWhenShown(QWidget* window, Placement where)
 {
     if (window)
-        new Placer(window, std::move(where));
+        WindowPlace::of(window)->setPlacement(std::move(where));
 }
 
 void centreWhenShown(QWidget* window) { placeWhenShown(window, centredOnScreen); }
+
+void keepPlaceWhenHidden(QWidget* window)
+{
+    if (window)
+        WindowPlace::of(window);
+}
 
 } // namespace ui

@@ -1,24 +1,32 @@
 #include "platform/ui/window_frame.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QGuiApplication>
+#include <QMetaObject>
+#include <QPointer>
 #include <QWidget>
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 namespace platform {
 
 namespace {
 
+// The property's name as the X server numbers it, asked once (and made by us when no
+// window manager has named it yet: the property is then simply not there).
 xcb_atom_t frameExtentsAtom(xcb_connection_t* c)
 {
     static xcb_atom_t atom = XCB_ATOM_NONE;
     if (atom == XCB_ATOM_NONE) {
         static const char name[] = "_NET_FRAME_EXTENTS";
         xcb_intern_atom_reply_t* r =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, true, sizeof name - 1, name), nullptr);
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, false, sizeof name - 1, name), nullptr);
         if (r) {
             atom = r->atom;
             std::free(r);
@@ -27,19 +35,111 @@ xcb_atom_t frameExtentsAtom(xcb_connection_t* c)
     return atom;
 }
 
+xcb_connection_t* connectionOf(const QWidget* window)
+{
+    if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created))
+        return nullptr;
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+// Sees every event Qt reads from the X server before Qt handles it, and tells the watches
+// of a window whose frame the window manager has published. A window's native id is looked
+// up as the event comes, since Qt may give a window a new native window.
+class FrameWatches : public QAbstractNativeEventFilter {
+public:
+    static FrameWatches& instance()
+    {
+        static FrameWatches* watches = [] {
+            auto* w = new FrameWatches; // lives as long as the application's dispatcher
+            qGuiApp->installNativeEventFilter(w);
+            return w;
+        }();
+        return *watches;
+    }
+
+    void add(const QWidget* window, QObject* owner, std::function<void()> published)
+    {
+        m_watches[owner] = Watch{QPointer<const QWidget>(window), std::move(published)};
+        QObject::connect(owner, &QObject::destroyed, [this, owner] { m_watches.erase(owner); });
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (m_watches.empty() || type != "xcb_generic_event_t")
+            return false;
+        const auto* e = static_cast<const xcb_generic_event_t*>(message);
+        if ((e->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto* p = reinterpret_cast<const xcb_property_notify_event_t*>(e);
+        for (const auto& [owner, watch] : m_watches) {
+            const QWidget* w = watch.window.data();
+            xcb_connection_t* c = connectionOf(w);
+            if (!c || w->internalWinId() != p->window || p->atom != frameExtentsAtom(c))
+                continue;
+            // After Qt has read the event, and outside the loop over the watches, which the
+            // call may change.
+            QMetaObject::invokeMethod(owner, watch.published, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    struct Watch {
+        QPointer<const QWidget> window;
+        std::function<void()> published;
+    };
+    std::map<QObject*, Watch> m_watches;
+};
+
 } // namespace
+
+std::optional<QPoint> clientAreaOnScreen(const QWidget* window)
+{
+    xcb_connection_t* c = connectionOf(window);
+    const WId id = c ? window->internalWinId() : 0;
+    if (!id)
+        return std::nullopt;
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const xcb_screen_t* screen = setup ? xcb_setup_roots_iterator(setup).data : nullptr;
+    if (!screen)
+        return std::nullopt;
+    xcb_translate_coordinates_reply_t* r = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(id), screen->root, 0, 0), nullptr);
+    if (!r)
+        return std::nullopt;
+    const QPoint at(r->dst_x, r->dst_y);
+    std::free(r);
+    return at;
+}
+
+void requestClientAreaAt(const QWidget* window, QPoint at)
+{
+    xcb_connection_t* c = connectionOf(window);
+    const WId id = c ? window->internalWinId() : 0;
+    if (!id)
+        return;
+    const std::uint32_t xy[] = {static_cast<std::uint32_t>(at.x()), static_cast<std::uint32_t>(at.y())};
+    xcb_configure_window(c, static_cast<xcb_window_t>(id), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+    xcb_flush(c);
+}
+
+void watchPublishedFrame(const QWidget* window, QObject* owner, std::function<void()> published)
+{
+    if (!window || !owner || !published || !qGuiApp ||
+        !qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        return;
+    FrameWatches::instance().add(window, owner, std::move(published));
+}
 
 std::optional<QMargins> publishedFrame(const QWidget* window)
 {
-    if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created))
-        return std::nullopt;
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
-    const WId id = window->internalWinId();
-    if (!c || !id)
+    xcb_connection_t* c = connectionOf(window);
+    const WId id = c ? window->internalWinId() : 0;
+    if (!id)
         return std::nullopt;
     const xcb_atom_t atom = frameExtentsAtom(c);
-    if (atom == XCB_ATOM_NONE) // no window manager has ever named it
+    if (atom == XCB_ATOM_NONE)
         return std::nullopt;
 
     const xcb_get_property_cookie_t cookie =

@@ -7,6 +7,7 @@
 #include "platform/ui/window_order.h"
 #include "support/controls.h"
 #include "support/outer_rect.h"
+#include "support/window_manager.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -89,6 +90,20 @@ private slots:
         QCOMPARE(counter(w), QStringLiteral("0/0"));
         QVERIFY(!previousOn(w) && !nextOn(w));
         QVERIFY(ui::BoxRecorder::take().isEmpty());
+    }
+
+    // A window manager that frames the window seconds after it opened (stopped meanwhile)
+    // still sees it in its corner once the frame is there.
+    void opensAtTheCornerThoughTheFrameComesLate()
+    {
+        test::StoppedWindowManager late(5000);
+        if (!late.stopped())
+            QSKIP("needs a window manager of the desktop tests to stop");
+        QWidget* w = ui::forms().showModeless(8);
+        QVERIFY(w);
+        const QRect screen = w->screen()->geometry();
+        QVERIFY(test::framedLate(w));
+        QTRY_COMPARE_WITH_TIMEOUT(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, 80), 5000);
     }
 
     void searchPagesByButtonsAndKeys()
