@@ -147,14 +147,14 @@ private:
 
     void place()
     {
-        const QScreen* s = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-        if (!s)
-            return;
         m_frame = knownFrame();
         if (m_kind == Kind::OnScreen) {
+            const QScreen* s = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+            if (!s)
+                return;
             const QSize outer = m_window->size().grownBy(m_frame);
             m_client = m_where(s->geometry(), outer) + QPoint(m_frame.left(), m_frame.top());
-        } else if (m_stood) {
+        } else if (m_kind == Kind::Stood && m_stood) {
             m_client = *m_stood;
         } else {
             return;

@@ -35,12 +35,28 @@ xcb_atom_t frameExtentsAtom(xcb_connection_t* c)
     return atom;
 }
 
-xcb_connection_t* connectionOf(const QWidget* window)
+// Qt's connection to the X server; nothing on another platform.
+xcb_connection_t* x11Connection()
 {
-    if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created))
-        return nullptr;
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
+}
+
+// A top-level window as the X server knows it, once it has a native window.
+struct NativeWindow {
+    xcb_connection_t* connection;
+    xcb_window_t id;
+};
+
+std::optional<NativeWindow> nativeOf(const QWidget* window)
+{
+    if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created))
+        return std::nullopt;
+    xcb_connection_t* c = x11Connection();
+    const WId id = c ? window->internalWinId() : 0;
+    if (!id)
+        return std::nullopt;
+    return NativeWindow{c, static_cast<xcb_window_t>(id)};
 }
 
 // Sees every event Qt reads from the X server before Qt handles it, and tells the watches
@@ -73,9 +89,8 @@ public:
             return false;
         const auto* p = reinterpret_cast<const xcb_property_notify_event_t*>(e);
         for (const auto& [owner, watch] : m_watches) {
-            const QWidget* w = watch.window.data();
-            xcb_connection_t* c = connectionOf(w);
-            if (!c || w->internalWinId() != p->window || p->atom != frameExtentsAtom(c))
+            const std::optional<NativeWindow> n = nativeOf(watch.window.data());
+            if (!n || n->id != p->window || p->atom != frameExtentsAtom(n->connection))
                 continue;
             // After Qt has read the event, and outside the loop over the watches, which the
             // call may change.
@@ -96,16 +111,15 @@ private:
 
 std::optional<QPoint> clientAreaOnScreen(const QWidget* window)
 {
-    xcb_connection_t* c = connectionOf(window);
-    const WId id = c ? window->internalWinId() : 0;
-    if (!id)
+    const std::optional<NativeWindow> n = nativeOf(window);
+    if (!n)
         return std::nullopt;
-    const xcb_setup_t* setup = xcb_get_setup(c);
+    const xcb_setup_t* setup = xcb_get_setup(n->connection);
     const xcb_screen_t* screen = setup ? xcb_setup_roots_iterator(setup).data : nullptr;
     if (!screen)
         return std::nullopt;
     xcb_translate_coordinates_reply_t* r = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(id), screen->root, 0, 0), nullptr);
+        n->connection, xcb_translate_coordinates(n->connection, n->id, screen->root, 0, 0), nullptr);
     if (!r)
         return std::nullopt;
     const QPoint at(r->dst_x, r->dst_y);
@@ -115,36 +129,33 @@ std::optional<QPoint> clientAreaOnScreen(const QWidget* window)
 
 void requestClientAreaAt(const QWidget* window, QPoint at)
 {
-    xcb_connection_t* c = connectionOf(window);
-    const WId id = c ? window->internalWinId() : 0;
-    if (!id)
+    const std::optional<NativeWindow> n = nativeOf(window);
+    if (!n)
         return;
     const std::uint32_t xy[] = {static_cast<std::uint32_t>(at.x()), static_cast<std::uint32_t>(at.y())};
-    xcb_configure_window(c, static_cast<xcb_window_t>(id), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
-    xcb_flush(c);
+    xcb_configure_window(n->connection, n->id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+    xcb_flush(n->connection);
 }
 
 void watchPublishedFrame(const QWidget* window, QObject* owner, std::function<void()> published)
 {
-    if (!window || !owner || !published || !qGuiApp ||
-        !qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+    if (!window || !owner || !published || !x11Connection())
         return;
     FrameWatches::instance().add(window, owner, std::move(published));
 }
 
 std::optional<QMargins> publishedFrame(const QWidget* window)
 {
-    xcb_connection_t* c = connectionOf(window);
-    const WId id = c ? window->internalWinId() : 0;
-    if (!id)
+    const std::optional<NativeWindow> n = nativeOf(window);
+    if (!n)
         return std::nullopt;
-    const xcb_atom_t atom = frameExtentsAtom(c);
+    const xcb_atom_t atom = frameExtentsAtom(n->connection);
     if (atom == XCB_ATOM_NONE)
         return std::nullopt;
 
     const xcb_get_property_cookie_t cookie =
-        xcb_get_property(c, false, static_cast<xcb_window_t>(id), atom, XCB_ATOM_CARDINAL, 0, 4);
-    xcb_get_property_reply_t* r = xcb_get_property_reply(c, cookie, nullptr);
+        xcb_get_property(n->connection, false, n->id, atom, XCB_ATOM_CARDINAL, 0, 4);
+    xcb_get_property_reply_t* r = xcb_get_property_reply(n->connection, cookie, nullptr);
     if (!r)
         return std::nullopt;
     std::optional<QMargins> frame;
