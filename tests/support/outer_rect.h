@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QString>
 #include <QWidget>
 
@@ -63,6 +64,47 @@ inline QRect outerRect(const QWidget* w)
     const int border = g->border_width;
     return {g->x, g->y, g->width + 2 * border, g->height + 2 * border};
 }
+
+// The desktop's pixels to one of the program's: 1, or 2 on a desktop scaled to 200 %. The
+// rectangles here are in the desktop's pixels, as the player sees them.
+inline qreal desktopScale()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s && s->devicePixelRatio() > 0 ? s->devicePixelRatio() : 1;
+}
+
+// A length in the program's pixels (such as a gap given in twips), in the desktop's.
+inline int px(int programPx) { return qRound(programPx * desktopScale()); }
+
+// The primary screen's whole room, in the desktop's pixels.
+inline QRect screenRect()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    const QRect g = s ? s->geometry() : QRect();
+    return {g.topLeft(), QSize(px(g.width()), px(g.height()))};
+}
+
+// The window's client area, in the desktop's pixels: on X11 as the X server has it.
+inline QRect clientRect(const QWidget* w)
+{
+    if (!onX11())
+        return w->geometry();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    const xcb_window_t id = static_cast<xcb_window_t>(w->internalWinId());
+    if (!c || !id)
+        return {};
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    auto reply = [](auto* r) { return std::unique_ptr<std::remove_pointer_t<decltype(r)>, decltype(&std::free)>(r, &std::free); };
+    auto at = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr));
+    auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr));
+    if (!at || !g)
+        return {};
+    return {at->dst_x, at->dst_y, g->width, g->height};
+}
+
+// The window manager's frame is around the window (there is a frame to count).
+inline bool framed(const QWidget* w) { return outerRect(w).height() > clientRect(w).height(); }
 
 inline QString rectText(const QRect& r)
 {

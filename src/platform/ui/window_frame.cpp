@@ -42,6 +42,13 @@ xcb_connection_t* x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// The X screen the program's windows are on (the whole desktop, all monitors together).
+const xcb_screen_t* rootScreen(xcb_connection_t* c)
+{
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    return setup ? xcb_setup_roots_iterator(setup).data : nullptr;
+}
+
 // A top-level window as the X server knows it, once it has a native window.
 struct NativeWindow {
     xcb_connection_t* connection;
@@ -114,8 +121,7 @@ std::optional<QPoint> clientAreaOnScreen(const QWidget* window)
     const std::optional<NativeWindow> n = nativeOf(window);
     if (!n)
         return std::nullopt;
-    const xcb_setup_t* setup = xcb_get_setup(n->connection);
-    const xcb_screen_t* screen = setup ? xcb_setup_roots_iterator(setup).data : nullptr;
+    const xcb_screen_t* screen = rootScreen(n->connection);
     if (!screen)
         return std::nullopt;
     xcb_translate_coordinates_reply_t* r = xcb_translate_coordinates_reply(
@@ -159,12 +165,16 @@ std::optional<QMargins> publishedFrame(const QWidget* window)
     if (!r)
         return std::nullopt;
     std::optional<QMargins> frame;
-    if (r->type == XCB_ATOM_CARDINAL && r->format == 32 && xcb_get_property_value_length(r) == 16) {
+    // Four 32-bit numbers and nothing after them.
+    if (r->type == XCB_ATOM_CARDINAL && r->format == 32 && xcb_get_property_value_length(r) == 16 &&
+        r->bytes_after == 0) {
         std::uint32_t v[4]; // left, right, top, bottom
         std::memcpy(v, xcb_get_property_value(r), sizeof v);
-        // A frame wider than any screen is no frame a window manager would draw.
-        constexpr std::uint32_t kMost = 4096;
-        if (v[0] <= kMost && v[1] <= kMost && v[2] <= kMost && v[3] <= kMost)
+        // A frame the desktop could not hold is no frame a window manager would draw.
+        const xcb_screen_t* screen = rootScreen(n->connection);
+        const std::uint64_t width = screen ? screen->width_in_pixels : 0;
+        const std::uint64_t height = screen ? screen->height_in_pixels : 0;
+        if (std::uint64_t(v[0]) + v[1] < width && std::uint64_t(v[2]) + v[3] < height)
             frame = QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
     }
     std::free(r);

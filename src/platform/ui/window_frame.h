@@ -3,6 +3,10 @@
 // publishes it. Qt learns the frame from the same source, but only when the window next
 // moves or changes size; a window manager that publishes the frame just after that leaves
 // Qt's frameGeometry() at the bare client area until the player moves the window.
+//
+// Every place and width here is in the X server's pixels, the desktop's own. Qt's are
+// device-independent: on a scaled desktop (Xft.dpi 192, say) one of Qt's pixels is two of
+// these, and the caller converts.
 
 #include <QMargins>
 #include <QPoint>
@@ -16,7 +20,8 @@ namespace platform {
 
 // The frame's width on each side of the window's client area, once the window manager has
 // published it; nothing while it has not (the window not yet managed, no window manager,
-// or no X11 display).
+// or no X11 display), nor where what is published is no frame (not four numbers, or
+// wider or taller than the desktop).
 std::optional<QMargins> publishedFrame(const QWidget* window);
 
 // Where the window's client area stands on the screen as the X server has it now: Qt
