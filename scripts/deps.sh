@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   libx11-dev libxtst-dev
   fonts-wqy-microhei
-  xvfb xauth openbox trayer xdotool x11-utils
+  xvfb xauth openbox trayer xdotool x11-utils x11-xserver-utils
 )
 packages+=("$@") # more for one script (scripts/fuzz.sh asks for clang)
 missing=()

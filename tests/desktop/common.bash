@@ -4,12 +4,13 @@
 # manager.
 #   source common.bash "$@"  → $program, $work, pids+=(...), start_window_manager
 # A test that needs another screen than 1024×768 sets BAIBAO_SCREEN (such as 1920x1080)
-# before sourcing.
+# before sourcing. The X server keeps what a test sets on it (such as the resources read
+# by xrdb) while no client is connected.
 
 program="$(readlink -f "$1")"
 if [ -z "${BAIBAO_UNDER_XVFB:-}" ]; then
   export BAIBAO_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 ${BAIBAO_SCREEN:-1024x768}x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-noreset -screen 0 ${BAIBAO_SCREEN:-1024x768}x24" bash "$0" "$@"
 fi
 
 work="$(mktemp -d)"

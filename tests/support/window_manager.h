@@ -46,11 +46,11 @@ private:
 inline bool framedLate(QWidget* w, int unframedMs = 4000)
 {
     QTest::qWait(unframedMs);
-    if (outerRect(w).height() != w->height()) {
+    if (framed(w)) {
         qWarning("the window was framed while the window manager was stopped");
         return false;
     }
-    return QTest::qWaitFor([w] { return outerRect(w).height() > w->height(); }, 15000);
+    return QTest::qWaitFor([w] { return framed(w); }, 15000);
 }
 
 } // namespace test

@@ -90,8 +90,8 @@ QCheckBox* ClockView::buildKeepOnTop(const QString& caption, int left, int top, 
 void ClockView::placeTopRight()
 {
     // 50 twips in from the screen's top right corner, by the window's outer rectangle.
-    ::ui::placeWhenShown(this, [](const QRect& screen, const QSize& outer) {
-        return ::ui::topRightOfScreen(screen, outer) + QPoint(-tw(50), tw(50));
+    ::ui::placeWhenShown(this, [](const ::ui::ScreenArea& screen, const QSize& outer) {
+        return ::ui::topRightOfScreen(screen.rect, outer) + QPoint(-screen.px(tw(50)), screen.px(tw(50)));
     });
 }
 

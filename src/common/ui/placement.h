@@ -3,8 +3,12 @@
 // rectangle; a window manager adds its frame only once the window is on screen, sometimes
 // long after, so a placed window is placed again whenever its frame becomes known or
 // changes, until the player moves it. A window that is hidden and shown again comes back
-// where it stood.
+// where it stood, as long as that is within the player's reach.
+//
+// Places are worked out in the desktop's own pixels, those the window manager draws and
+// the player sees: on a scaled desktop each of the program's pixels is `scale` of them.
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -22,7 +26,23 @@ QPoint topRightOfScreen(const QRect& screen, const QSize& outer);
 QPoint leftAboveBottom(const QRect& screen, const QSize& outer, int gapPx);
 QPoint rightAboveBottom(const QRect& screen, const QSize& outer, int gapPx);
 
-using Placement = std::function<QPoint(const QRect& screen, const QSize& outer)>;
+// Where a window that was hidden and is shown again goes: where its outer rectangle
+// `outer` stood, when its title bar (the top `titleHeight` rows, at least one) lies wholly
+// on one of the screens' `areas` (their room less what the desktop keeps for panels);
+// otherwise moved the least distance that puts the whole rectangle on the area it overlaps
+// most, or on the nearest where it overlaps none (by its top-left corner where it is
+// larger than the area). Returns the outer rectangle's top-left corner.
+QPoint withinReach(const QRect& outer, int titleHeight, const QList<QRect>& areas);
+
+// A screen as a placement sees it, in the desktop's pixels.
+struct ScreenArea {
+    QRect rect;
+    qreal scale = 1; // the desktop's pixels to one of the program's
+    // A length in the program's pixels (such as a gap given in twips) in the desktop's.
+    int px(int programPx) const { return qRound(programPx * scale); }
+};
+
+using Placement = std::function<QPoint(const ScreenArea& screen, const QSize& outer)>;
 
 // Places the window (a top-level widget) by `where` when it is next shown, or at once when
 // it is shown already, and again each time the window manager's frame around it becomes

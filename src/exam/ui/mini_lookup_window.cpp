@@ -159,14 +159,14 @@ void MiniLookupWindow::showLookup()
 // rectangle; the size stays.
 void MiniLookupWindow::moveToCorner(int step)
 {
-    ::ui::placeWhenShown(this, [step](const QRect& screen, const QSize& outer) {
+    ::ui::placeWhenShown(this, [step](const ::ui::ScreenArea& screen, const QSize& outer) {
         switch (step) {
         case 1:
-            return ::ui::leftAboveBottom(screen, outer, ::ui::tw(kBottomMarginTw));
+            return ::ui::leftAboveBottom(screen.rect, outer, screen.px(::ui::tw(kBottomMarginTw)));
         case 2:
-            return ::ui::topRightOfScreen(screen, outer);
+            return ::ui::topRightOfScreen(screen.rect, outer);
         default:
-            return ::ui::rightAboveBottom(screen, outer, ::ui::tw(kBottomMarginTw));
+            return ::ui::rightAboveBottom(screen.rect, outer, screen.px(::ui::tw(kBottomMarginTw)));
         }
     });
 }

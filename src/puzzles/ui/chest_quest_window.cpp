@@ -251,10 +251,12 @@ void ChestQuestWindow::placeOnScreen()
 {
     // By the window's outer size, frame included.
     if (m_layout == ChestLayout::Tall)
-        ::ui::placeWhenShown(this, ::ui::topRightOfScreen);
+        ::ui::placeWhenShown(this, [](const ::ui::ScreenArea& screen, const QSize& outer) {
+            return ::ui::topRightOfScreen(screen.rect, outer);
+        });
     else
-        ::ui::placeWhenShown(this, [](const QRect& screen, const QSize& outer) {
-            return ::ui::leftAboveBottom(screen, outer, ::ui::tw(400));
+        ::ui::placeWhenShown(this, [](const ::ui::ScreenArea& screen, const QSize& outer) {
+            return ::ui::leftAboveBottom(screen.rect, outer, screen.px(::ui::tw(400)));
         });
 }
 

@@ -1,7 +1,7 @@
 // Windows the program hides and shows again come back where they stood: the main window
 // after each tool window that hid it, after the beast attribute window and after the tray;
 // the beast attribute window after its own tray and after 计算器. Where the player moved a
-// window before, it comes back there. On a desktop (run by the desktop tests on the xcb
+// window before, it comes back there; where that is out of reach, as near as it is in reach. On a desktop (run by the desktop tests on the xcb
 // platform) the outer rectangle is read from the X server and the player's move is a drag
 // of the window manager's title bar.
 #include "beasts/ui/pet_prediction_window.h"
@@ -32,7 +32,7 @@ QRect settled(QWidget* w)
     if (!QTest::qWaitForWindowExposed(w))
         qWarning("%s was not exposed", qPrintable(w->objectName()));
     if (test::hasWindowManager()) {
-        if (!QTest::qWaitFor([w] { return test::outerRect(w).height() > w->height(); }, kSettleMs))
+        if (!QTest::qWaitFor([w] { return test::framed(w); }, kSettleMs))
             qWarning("%s got no frame", qPrintable(w->objectName()));
         QTest::qWait(300); // and for the window manager to finish placing it
     }
@@ -45,7 +45,7 @@ QRect settled(QWidget* w)
 QRect playerMoves(QWidget* w, QPoint by)
 {
     const QRect before = test::outerRect(w);
-    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    const QPoint middle = test::screenRect().center();
     by = {before.center().x() <= middle.x() ? qAbs(by.x()) : -qAbs(by.x()),
           before.center().y() <= middle.y() ? qAbs(by.y()) : -qAbs(by.y())};
     if (!test::hasWindowManager()) {
@@ -53,7 +53,7 @@ QRect playerMoves(QWidget* w, QPoint by)
     } else {
         // Halfway down the title bar: between the client area's top and the frame's top
         // border, taken as wide as its bottom one.
-        const QRect client = w->geometry();
+        const QRect client = test::clientRect(w);
         const int border = before.bottom() - client.bottom();
         const QPoint grab(before.left() + 45, (client.top() + before.top() + border) / 2);
         auto at = [](QPoint p) { return QStringList{"mousemove", QString::number(p.x()), QString::number(p.y())}; };
@@ -78,6 +78,32 @@ QRect playerMoves(QWidget* w, QPoint by)
         },
         kSettleMs);
     return moved ? now : QRect();
+}
+
+// Something other than the player (a game changing the screen, another program) moves
+// the window so that its outer rectangle's top-left corner is at `to` (without a window
+// manager it is simply moved). Returns where the window then stands, once it stands still.
+QRect movedFromOutside(QWidget* w, QPoint to)
+{
+    if (!test::onX11()) {
+        w->move(to);
+    } else {
+        const QRect outer = test::outerRect(w);
+        const QPoint client = to + (test::clientRect(w).topLeft() - outer.topLeft());
+        QProcess::execute("xdotool", {"windowmove", QString::number(w->winId()), QString::number(client.x()),
+                                      QString::number(client.y())});
+    }
+    // Still across 300 ms, away from where it stood unless it was asked to stay.
+    const QRect before = test::outerRect(w);
+    QRect now = before;
+    for (int waited = 0; waited < kSettleMs; waited += 300) {
+        QTest::qWait(300);
+        const QRect seen = test::outerRect(w);
+        if (seen == now && (seen.topLeft() == to || seen.topLeft() != before.topLeft()))
+            break;
+        now = seen;
+    }
+    return now;
 }
 
 // The player minimises the window (by the window manager, where there is one), which
@@ -198,6 +224,48 @@ private slots:
         QVERIFY(minimiseToTray(beast));
         menuItem(beast->tray(), "menu_count")->trigger();
         EXPECT_BACK(m_main, stood, "the beast window's 计算器");
+        // Then 唤兽加点 hides the main window again, and the beast window's close brings it
+        // back: a hiding and showing that Qt alone would take for no move at all.
+        QTest::mouseClick(button("Button13"), Qt::LeftButton);
+        QVERIFY(beast->isVisible() && !m_main->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(beast));
+        beast->close();
+        EXPECT_BACK(m_main, stood, "唤兽加点 and the beast window's close");
+    }
+
+    // Shown again, a window comes back where it stood as long as its title bar is then
+    // wholly on the screen; otherwise it is moved the least distance that puts it all on
+    // the screen. (The screen of a desktop test cannot change its size: the window is moved
+    // off it from outside instead, as a game changing the resolution leaves it.)
+    void mainWindowComesBackWithinReach()
+    {
+        const QSize size = settled(m_main).size();
+        const QRect screen = test::screenRect();
+
+        // Its lower part past the bottom edge: it comes back exactly there.
+        const QPoint low(screen.left() + 40, screen.bottom() + 1 - size.height() / 2);
+        const QRect lowered = movedFromOutside(m_main, low);
+        QVERIFY2(lowered.bottom() > screen.bottom() && lowered.top() >= screen.top() &&
+                     test::clientRect(m_main).top() < screen.bottom(),
+                 qPrintable(test::rectText(lowered)));
+        QVERIFY2(openAndClose(6, "Button15", 6), "Button15");
+        EXPECT_BACK(m_main, lowered, "官职贡献, with the window's lower part past the bottom");
+
+        // Pushed past the right edge, title bar and all: it comes back moved left until its
+        // right edge meets the screen's, its height kept.
+        const QRect pushed = movedFromOutside(m_main, {screen.right() + 1 - size.width() / 3, screen.top() + 100});
+        QVERIFY2(pushed.right() > screen.right(), qPrintable(test::rectText(pushed)));
+        QVERIFY2(openAndClose(6, "Button20", 11), "Button20");
+        EXPECT_BACK(m_main, QRect(QPoint(screen.right() + 1 - pushed.width(), pushed.top()), pushed.size()),
+                    "家具配方, with the window past the right edge");
+
+        // Off the screen beyond its bottom right corner (a window manager may keep a corner
+        // of it on the screen): back in that corner.
+        const QRect gone = movedFromOutside(m_main, screen.bottomRight() + QPoint(200, 150));
+        QVERIFY2(gone.right() > screen.right() && gone.bottom() > screen.bottom(), qPrintable(test::rectText(gone)));
+        QVERIFY2(openAndClose(6, "Button15", 6), "Button15");
+        EXPECT_BACK(m_main, QRect(screen.bottomRight() - QPoint(gone.width(), gone.height()) + QPoint(1, 1), gone.size()),
+                    "官职贡献, with the window off the screen");
     }
 
     void mainWindowComesBackWhereThePlayerMovedIt()

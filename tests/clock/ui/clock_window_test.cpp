@@ -118,10 +118,10 @@ private slots:
         QFETCH(int, form);
         QWidget* w = ui::forms().showModeless(form);
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect screen = test::screenRect();
         if (test::onX11())
-            QTRY_VERIFY(test::outerRect(w).height() > w->height()); // there is a frame to count
-        QTRY_COMPARE(test::outerRect(w).topRight(), screen.topRight() + QPoint(-ui::tw(50), ui::tw(50)));
+            QTRY_VERIFY(test::framed(w));
+        QTRY_COMPARE(test::outerRect(w).topRight(), screen.topRight() + QPoint(-test::px(ui::tw(50)), test::px(ui::tw(50))));
     }
 
     void firstRunAsksForASynchronisation()

@@ -45,6 +45,46 @@ private slots:
             QCOMPARE(ui::leftAboveBottom(screen, outer, 27), topLeft);
     }
 
+    // A window shown again where it stood, 300 x 200 with a 24 px title bar, on the screens'
+    // rooms given.
+    void withinReach_data()
+    {
+        QTest::addColumn<QRect>("outer");
+        QTest::addColumn<QList<QRect>>("areas");
+        QTest::addColumn<QPoint>("topLeft");
+        const QList<QRect> one{{0, 0, 1024, 768}};
+        const QList<QRect> panel{{0, 30, 1024, 738}}; // a panel along the top
+        const QList<QRect> two{{0, 0, 1024, 768}, {1024, 0, 1920, 1080}};
+        QTest::newRow("wholly on the screen") << QRect(100, 100, 300, 200) << one << QPoint(100, 100);
+        QTest::newRow("in the corner, to the pixel") << QRect(724, 568, 300, 200) << one << QPoint(724, 568);
+        QTest::newRow("lower part past the bottom: kept")
+            << QRect(100, 744, 300, 200) << one << QPoint(100, 744);
+        QTest::newRow("title bar one row past the bottom")
+            << QRect(100, 745, 300, 200) << one << QPoint(100, 568);
+        QTest::newRow("a pixel past the right edge") << QRect(725, 100, 300, 200) << one << QPoint(724, 100);
+        QTest::newRow("past the left and top edges") << QRect(-50, -10, 300, 200) << one << QPoint(0, 0);
+        QTest::newRow("wholly off, beyond the bottom right")
+            << QRect(1296, 708, 300, 200) << one << QPoint(724, 568);
+        QTest::newRow("wholly off, far away") << QRect(-90000, 90000, 300, 200) << one << QPoint(0, 568);
+        QTest::newRow("larger than the screen: top left on it")
+            << QRect(-40, 20, 1100, 800) << one << QPoint(0, 0);
+        QTest::newRow("title bar under a panel") << QRect(100, 10, 300, 200) << panel << QPoint(100, 30);
+        QTest::newRow("title bar across two screens")
+            << QRect(900, 100, 300, 200) << two << QPoint(1024, 100);
+        QTest::newRow("on the second screen, off the first")
+            << QRect(2700, 100, 300, 200) << two << QPoint(2644, 100);
+        QTest::newRow("the second screen gone") << QRect(2700, 100, 300, 200) << one << QPoint(724, 100);
+        QTest::newRow("no screen at all") << QRect(2700, 100, 300, 200) << QList<QRect>{} << QPoint(2700, 100);
+    }
+
+    void withinReach()
+    {
+        QFETCH(QRect, outer);
+        QFETCH(QList<QRect>, areas);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(ui::withinReach(outer, 24, areas), topLeft);
+    }
+
     void placedAtTheFirstShowingOnly()
     {
         QWidget w;

@@ -84,9 +84,9 @@ private slots:
         QVERIFY(platform::isKeptOnTop(w));
         // By the outer rectangle, frame included, 1200 twips above the bottom (QTRY_: under
         // a window manager the frame comes a moment after the window is up).
-        const QRect screen = w->screen()->geometry();
-        QTRY_VERIFY(test::outerRect(w).height() > w->height()); // there is a frame to count
-        QTRY_COMPARE(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, 80));
+        const QRect screen = test::screenRect();
+        QTRY_VERIFY(test::framed(w));
+        QTRY_COMPARE(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, test::px(80)));
         QCOMPARE(counter(w), QStringLiteral("0/0"));
         QVERIFY(!previousOn(w) && !nextOn(w));
         QVERIFY(ui::BoxRecorder::take().isEmpty());
@@ -101,9 +101,9 @@ private slots:
             QSKIP("needs a window manager of the desktop tests to stop");
         QWidget* w = ui::forms().showModeless(8);
         QVERIFY(w);
-        const QRect screen = w->screen()->geometry();
+        const QRect screen = test::screenRect();
         QVERIFY(test::framedLate(w));
-        QTRY_COMPARE_WITH_TIMEOUT(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, 80), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, test::px(80)), 5000);
     }
 
     void searchPagesByButtonsAndKeys()
@@ -171,14 +171,15 @@ private slots:
     void cornerButtonCyclesThroughThreeCorners()
     {
         QWidget* w = open();
-        const QRect screen = w->screen()->geometry();
-        QTRY_COMPARE(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, 80));
+        const QRect screen = test::screenRect();
+        const int gap = test::px(80); // 1200 twips
+        QTRY_COMPARE(test::outerRect(w).bottomRight(), screen.bottomRight() - QPoint(0, gap));
         const QSize size = test::outerRect(w).size();
         auto* corner = control<ui::DcButton>(w, "Button3");
         const QPoint expected[] = {
-            {screen.left(), screen.bottom() + 1 - size.height() - 80},
+            {screen.left(), screen.bottom() + 1 - size.height() - gap},
             {screen.right() + 1 - size.width(), screen.top()},
-            {screen.right() + 1 - size.width(), screen.bottom() + 1 - size.height() - 80},
+            {screen.right() + 1 - size.width(), screen.bottom() + 1 - size.height() - gap},
         };
         for (const QPoint& p : expected) {
             corner->press();

@@ -254,9 +254,9 @@ private slots:
         // Placed by their outer rectangles, frame included: the tall layout in the top right
         // corner, the wide one at the left edge with its bottom 400 twips above the bottom.
         // (QTRY_: under a window manager the frame comes a moment after the window is up.)
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect screen = test::screenRect();
         QWidget* tall = openForm(14);
-        QTRY_VERIFY(test::outerRect(tall).height() > tall->height()); // there is a frame to count
+        QTRY_VERIFY(test::framed(tall));
         QTRY_COMPARE(test::outerRect(tall).topRight(), screen.topRight());
         field(tall, "Text1")->setText("张衡");
         typeInto(field(tall, "Text6_0"), "7");
@@ -269,9 +269,9 @@ private slots:
         QCOMPARE(field(wide, "Text1")->text(), QString());
         QCOMPARE(field(wide, "Text6_0")->text(), QString());
         QCOMPARE(wide->focusWidget(), field(wide, "Text1"));
-        QTRY_VERIFY(test::outerRect(wide).height() > wide->height());
+        QTRY_VERIFY(test::framed(wide));
         QTRY_COMPARE(test::outerRect(wide).left(), screen.left());
-        QTRY_COMPARE(test::outerRect(wide).bottom(), screen.bottom() - 27); // 400 twips
+        QTRY_COMPARE(test::outerRect(wide).bottom(), screen.bottom() - test::px(27)); // 400 twips
 
         typeInto(field(wide, "Text3_0"), "10");
         const QPoint tallPlace = tall->pos();

@@ -34,13 +34,13 @@ private slots:
             QWidget* w = ui::forms().showModeless(form);
             QVERIFY(w);
             QVERIFY(QTest::qWaitForWindowExposed(w));
-            const QRect screen = QGuiApplication::primaryScreen()->geometry();
+            const QRect screen = test::screenRect();
             // Equal room on either side, to the pixel an odd difference leaves (QTRY_: under a
             // window manager the frame comes a moment after the window is up).
             auto centred = [&] {
                 const QRect outer = test::outerRect(w);
                 const bool frameless = test::onX11() && !test::hasWindowManager();
-                return (outer.height() > w->height() || frameless) // there is a frame to count
+                return (test::framed(w) || frameless) // there is a frame to count
                     && qAbs((outer.left() - screen.left()) - (screen.right() - outer.right())) <= 1
                     && qAbs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())) <= 1;
             };
@@ -66,7 +66,7 @@ private slots:
             QSKIP("needs a window manager of the desktop tests to stop");
         QWidget* w = ui::forms().showModeless(6);
         QVERIFY(w);
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect screen = test::screenRect();
         QVERIFY(test::framedLate(w));
         const QRect outer = test::outerRect(w);
         QTRY_COMPARE_WITH_TIMEOUT(test::outerRect(w).topLeft(),
