@@ -12,7 +12,9 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace test {
@@ -105,6 +107,27 @@ inline QRect clientRect(const QWidget* w)
 
 // The window manager's frame is around the window (there is a frame to count).
 inline bool framed(const QWidget* w) { return outerRect(w).height() > clientRect(w).height(); }
+
+// The window's place was given to the window manager as one the program or the player
+// chose (the user-specified position of its size hints), not left for it to choose.
+inline bool placeGivenByProgram(const QWidget* w)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    const xcb_window_t id = static_cast<xcb_window_t>(w->internalWinId());
+    if (!c || !id)
+        return false;
+    auto hints = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
+        xcb_get_property_reply(c, xcb_get_property(c, false, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 1),
+                               nullptr),
+        &std::free);
+    if (!hints || hints->format != 32 || xcb_get_property_value_length(hints.get()) < 4)
+        return false;
+    constexpr std::uint32_t kUserPosition = 1; // USPosition
+    std::uint32_t flags = 0;
+    std::memcpy(&flags, xcb_get_property_value(hints.get()), sizeof flags);
+    return flags & kUserPosition;
+}
 
 inline QString rectText(const QRect& r)
 {
