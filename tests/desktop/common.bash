@@ -41,14 +41,14 @@ main_title='百宝算匣v4.08版'
 # Its process id is given to the window tests run here (BAIBAO_TEST_WM_PID), which may
 # stop it for a while to see windows framed late.
 # xfwm4 reads its settings through a D-Bus session bus (without one it hangs); it gets a
-# bus of this run's own. xfwm4 and metacity keep their settings under this run's work
-# directory, not the user's home.
+# bus of this run's own. xfwm4 (with the settings service the bus starts for it) and
+# metacity keep their settings under this run's work directory, not the user's home.
 start_window_manager() {
   case "${BAIBAO_WM:-openbox}" in
     openbox) openbox >/dev/null 2>&1 & ;;
     xfwm4)
       local bus
-      bus=$(dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1) ||
+      bus=$(HOME="$work" dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1) ||
         fail "no D-Bus session bus for xfwm4"
       pids+=("$bus")
       HOME="$work" NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" \
