@@ -9,6 +9,7 @@ packages=(
   libx11-dev libxtst-dev
   fonts-wqy-microhei
   xvfb xauth openbox trayer xdotool x11-utils x11-xserver-utils
+  xfwm4 metacity dbus-daemon # the tray tests run under these window managers as well; xfwm4 needs a session bus
 )
 packages+=("$@") # more for one script (scripts/fuzz.sh asks for clang)
 missing=()

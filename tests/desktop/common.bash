@@ -5,9 +5,20 @@
 #   source common.bash "$@"  → $program, $work, pids+=(...), start_window_manager
 # A test that needs another screen than 1024×768 sets BAIBAO_SCREEN (such as 1920x1080)
 # before sourcing. The X server keeps what a test sets on it (such as the resources read
-# by xrdb) while no client is connected.
+# by xrdb) while no client is connected. A test that must hold under each window manager
+# sets BAIBAO_EACH_WM=1 before sourcing: it is then run whole once under each of them,
+# each run under an Xvfb of its own, and passes once all of them have.
 
 program="$(readlink -f "$1")"
+window_managers=(openbox xfwm4 metacity)
+if [ -n "${BAIBAO_EACH_WM:-}" ] && [ -z "${BAIBAO_WM:-}" ]; then
+  for wm in "${window_managers[@]}"; do
+    echo "== $wm"
+    BAIBAO_WM=$wm bash "$0" "$@" | sed -u '/^1 passed, 0 failed$/d'
+  done
+  echo "1 passed, 0 failed"
+  exit 0
+fi
 if [ -z "${BAIBAO_UNDER_XVFB:-}" ]; then
   export BAIBAO_UNDER_XVFB=1
   exec xvfb-run -a -s "-noreset -screen 0 ${BAIBAO_SCREEN:-1024x768}x24" bash "$0" "$@"
@@ -25,12 +36,28 @@ trap cleanup EXIT
 
 main_title='百宝算匣v4.08版'
 
-# openbox; a window mapped while the window manager is still starting can stay unmapped,
-# so this waits until it has announced itself on the root window.
+# The window manager BAIBAO_WM names (openbox unless it names another of
+# window_managers); a window mapped while the window manager is still starting can stay
+# unmapped, so this waits until it has announced itself on the root window.
 # Its process id is given to the window tests run here (BAIBAO_TEST_WM_PID), which may
 # stop it for a while to see windows framed late.
+# xfwm4 reads its settings through a D-Bus session bus (without one it hangs); it gets a
+# bus of this run's own. xfwm4 (with the settings service the bus starts for it) and
+# metacity keep their settings under this run's work directory, not the user's home.
 start_window_manager() {
-  openbox >/dev/null 2>&1 &
+  case "${BAIBAO_WM:-openbox}" in
+    openbox) openbox >/dev/null 2>&1 & ;;
+    xfwm4)
+      local bus
+      bus=$(HOME="$work" dbus-daemon --session --fork --address="unix:path=$work/bus" --print-pid=1) ||
+        fail "no D-Bus session bus for xfwm4"
+      pids+=("$bus")
+      HOME="$work" NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" \
+        xfwm4 --compositor=off >/dev/null 2>&1 &
+      ;;
+    metacity) HOME="$work" metacity --sm-disable --compositor=none >/dev/null 2>&1 & ;;
+    *) fail "no such window manager: $BAIBAO_WM" ;;
+  esac
   pids+=($!)
   export BAIBAO_TEST_WM_PID=$!
   for _ in $(seq 1 100); do
@@ -101,4 +128,50 @@ tray_menu() { # keys...
   click_icon 3 1
   wait_until 20 menu_open || fail "the right button popped up no menu"
   xdotool key --delay 150 "$@"
+}
+
+# Iconic (minimised) as the window manager sees it.
+iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+# The window on screen with the caption, if there is one.
+window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+# Where the window with the caption stands: the top-left corner of its client area on
+# the screen, as x,y.
+place_of() { # caption
+  local w
+  w=$(window_of "$1") || return 1
+  xwininfo -id "$w" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    END { if (x == "" || y == "") exit 1; print x "," y }'
+}
+# The same, once the window has stood still for half a second (its frame comes a moment
+# after it is mapped, and it may be placed again then).
+settled_place() { # caption
+  local was now
+  was=$(place_of "$1") || fail "no window $1 to find on screen"
+  for _ in $(seq 1 20); do
+    sleep 0.5
+    now=$(place_of "$1") || fail "the window $1 went from the screen"
+    [ "$now" = "$was" ] && break
+    was=$now
+  done
+  echo "$now"
+}
+# Minimising the window with the caption hides it behind an icon in the tray, and
+# whatever the window manager then does to the hidden window leaves the icon there.
+minimise_to_tray() { # caption
+  local w
+  w=$(window_of "$1") || fail "no window $1 to minimise"
+  xdotool windowminimize "$w"
+  wait_until 20 bash -c "! xdotool search --onlyvisible --name '^$1\$'" || fail "minimising left $1 on screen"
+  wait_until 20 has_icon || fail "minimising $1 put no icon in the tray"
+  stays_false 1 no_icon || fail "the icon of $1 went from the tray by itself"
+}
+# The window with the caption is back on screen where it stood, to the pixel, not
+# minimised, and its icon has gone.
+back_in_place() { # caption, place (from settled_place), what brought it back
+  wait_until 20 visible "$1" || fail "$3 did not bring $1 back"
+  wait_until 20 no_icon || fail "the icon stayed after $3"
+  local now
+  now=$(settled_place "$1")
+  [ "$now" = "$2" ] || fail "after $3, $1 stands at $now, not at $2 where it stood"
+  ! iconic "$(window_of "$1")" || fail "after $3, $1 is still minimised"
 }

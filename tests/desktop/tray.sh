@@ -1,24 +1,18 @@
 #!/usr/bin/env bash
-# Minimise to the tray and back, under Xvfb with openbox and the trayer tray host:
-# minimising hides the main window behind an icon of ours in the tray; a single click does
-# nothing, a double click brings the window back; the right button pops up the tray menu,
-# whose "计算器" restores, "召唤兽加点" opens the beast attribute window (whose close
-# brings the main window back), Esc dismisses the menu and "关闭" ends the program.
+# Minimise to the tray and back, under Xvfb at 1920×1080 with the trayer tray host, once
+# under each of openbox, xfwm4 and metacity (the last two withdraw a window the program
+# hides): minimising hides the main window behind an icon of ours in the tray, which stays
+# there; a single click does nothing, a double click brings the window back where it stood;
+# the right button pops up the tray menu, whose "计算器" restores it there too, "召唤兽加点"
+# opens the beast attribute window (whose close brings the main window back where it
+# stood), Esc dismisses the menu and "关闭" ends the program.
 # Without a tray host the window minimises normally and can be restored.
 set -euo pipefail
+BAIBAO_SCREEN=1920x1080
+BAIBAO_EACH_WM=1
 source "$(dirname "$(readlink -f "$0")")/common.bash" "$@"
 
 pet_title='召唤兽属性预测'
-
-# Iconic (minimised) as the window manager sees it.
-iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
-minimise_to_tray() {
-  local w
-  w=$(xdotool search --onlyvisible --name "^${main_title}\$" | head -n1) || fail "no main window to minimise"
-  xdotool windowminimize "$w"
-  wait_until 20 main_hidden || fail "minimising left the main window on screen"
-  wait_until 20 has_icon || fail "minimising put no icon in the tray"
-}
 
 start_window_manager
 trayer --edge top --align right --widthtype pixel --width 120 --height 24 --SetDockType true \
@@ -32,26 +26,23 @@ app=$!
 pids+=("$app")
 wait_until 60 main_visible || fail "no main window"
 no_icon || fail "an icon is in the tray before minimising"
+place=$(settled_place "$main_title")
 
 # Minimise, a single click, then a double click.
-minimise_to_tray
+minimise_to_tray "$main_title"
 click_icon 1 1
 stays_false 2 main_visible || fail "a single click restored the window"
 has_icon || fail "a single click removed the icon"
 click_icon 1 2
-wait_until 20 main_visible || fail "a double click did not restore the window"
-wait_until 20 no_icon || fail "the icon stayed after the double click"
-w=$(xdotool search --onlyvisible --name "^${main_title}\$" | head -n1)
-iconic "$w" && fail "the restored window is still minimised"
+back_in_place "$main_title" "$place" "a double click"
 
 # The menu: "计算器".
-minimise_to_tray
+minimise_to_tray "$main_title"
 tray_menu Down Return
-wait_until 20 main_visible || fail "计算器 did not restore the window"
-wait_until 20 no_icon || fail "the icon stayed after 计算器"
+back_in_place "$main_title" "$place" "计算器"
 
 # Esc dismisses the menu; the window stays in the tray.
-minimise_to_tray
+minimise_to_tray "$main_title"
 tray_menu Escape
 wait_until 10 menu_closed || fail "Esc did not close the menu"
 stays_false 2 main_visible || fail "dismissing the menu restored the window"
@@ -64,8 +55,8 @@ wait_until 20 no_icon || fail "the icon stayed after 召唤兽加点"
 main_hidden || fail "召唤兽加点 brought back the main window"
 pet=$(xdotool search --onlyvisible --name "^${pet_title}\$" | head -n1)
 xdotool windowactivate --sync "$pet" key alt+F4 # the window manager asks the window to close
-wait_until 20 main_visible || fail "closing the beast attribute window left the main window hidden"
-minimise_to_tray
+back_in_place "$main_title" "$place" "closing the beast attribute window"
+minimise_to_tray "$main_title"
 
 # "关闭" ends the program through its ordinary shut-down.
 tray_menu Up Return

@@ -41,7 +41,10 @@ bool TrayService::eventFilter(QObject* watched, QEvent* event)
                 if (m_window->isMinimized() && m_window->isVisible())
                     hideToTray();
             });
-        } else if (event->type() == QEvent::Show) {
+        } else if (event->type() == QEvent::Show && !event->spontaneous()) {
+            // Only the program's own showing takes the icon away. Some window managers
+            // withdraw a minimised window once it is hidden; Qt then takes it for no longer
+            // minimised and sends it a spontaneous Show, though the window stays hidden.
             removeIcon();
         }
     }

@@ -6,8 +6,9 @@
 // icon in the tray with the window's caption as tip and the window's own icon. A double
 // click on the icon runs the window's restore action; a context click pops up the
 // window's tray menu, and activity on the icon while that menu is open is dropped. When
-// the window is shown again by any path, its icon goes. Without a tray the window simply
-// minimises, so it can never be lost.
+// the program shows the window again by any path, its icon goes; whatever the window
+// manager does to the hidden window leaves the icon in place. Without a tray the window
+// simply minimises, so it can never be lost.
 
 #include <QObject>
 #include <QSystemTrayIcon>

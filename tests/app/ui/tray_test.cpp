@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include "support/controls.h"
@@ -20,6 +21,22 @@ class PetWindow : public ui::FormWindow {
 public:
     PetWindow() : FormWindow(4) { resize(200, 100); }
     void queryUnload() override { ui::forms().setMainNormalAndVisible(); }
+};
+
+// Counts the spontaneous Show events a widget receives (those Qt sends of its own, not
+// the program's showing).
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* w) { w->installEventFilter(this); }
+    int spontaneous = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && e->spontaneous())
+            ++spontaneous;
+        return false;
+    }
 };
 
 } // namespace
@@ -184,6 +201,37 @@ private slots:
         QVERIFY(ended);
         QVERIFY(!ui::forms().isLoaded(4));
         QVERIFY(!ui::forms().isLoaded(ui::kMainForm));
+    }
+
+    // Some window managers withdraw a minimised window once the program hides it; Qt then
+    // takes the hidden window for no longer minimised and sends it a spontaneous Show,
+    // though it stays hidden. Its icon stays until the program shows the window again, by
+    // whichever way, and the window comes back normal.
+    void windowWithdrawnByTheWindowManagerKeepsItsIcon_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("double click") << 0;
+        QTest::newRow("计算器") << 1;
+        QTest::newRow("shown another way") << 2;
+    }
+    void windowWithdrawnByTheWindowManagerKeepsItsIcon()
+    {
+        QFETCH(int, way);
+        minimiseToTray();
+        ShowCounter shows(m_main);
+        m_main->windowHandle()->setWindowStates(Qt::WindowNoState); // as the platform reports it
+        QTRY_VERIFY(!(m_main->windowState() & Qt::WindowMinimized));
+        QVERIFY(shows.spontaneous > 0);
+        QTest::qWait(50);
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(m_tray->iconShown());
+        if (way == 0)
+            m_tray->activated(QSystemTrayIcon::DoubleClick);
+        else if (way == 1)
+            item("Menu_count")->trigger();
+        else
+            ui::forms().setMainNormalAndVisible();
+        expectRestored();
     }
 
     void withoutATrayTheWindowMinimisesNormally()
