@@ -154,6 +154,21 @@ class WindowReturnTest : public QObject {
         return QTest::qWaitFor([&] { return !ui::forms().isLoaded(form) && m_main->isVisible(); }, kSettleMs);
     }
 
+    // 唤兽加点 on the 召唤兽 tab: the beast attribute window in place of the main window, up
+    // with its frame (nothing where it did not take the main window's place).
+    beasts::ui::PetPredictionWindow* openBeastWindow()
+    {
+        m_main->tabClick(3);
+        QTest::mouseClick(button("Button13"), Qt::LeftButton);
+        auto* beast = static_cast<beasts::ui::PetPredictionWindow*>(ui::forms().loaded(kPetForm));
+        if (!beast || !beast->isVisible() || m_main->isVisible()) {
+            qWarning("唤兽加点 did not open the beast attribute window in place of the main window");
+            return nullptr;
+        }
+        settled(beast);
+        return beast;
+    }
+
     // The window's outer rectangle becomes `stood` again, and the window manager was told
     // that place as the program's own (else a window manager may place it as a new window
     // whenever it likes, such as beside another window still on the screen).
@@ -221,11 +236,8 @@ private slots:
         EXPECT_BACK(m_main, stood, "召唤兽加点");
 
         // The beast attribute window's 计算器 from its own tray.
-        m_main->tabClick(3);
-        QTest::mouseClick(button("Button13"), Qt::LeftButton);
-        auto* beast = static_cast<beasts::ui::PetPredictionWindow*>(ui::forms().loaded(kPetForm));
-        QVERIFY(beast && beast->isVisible() && !m_main->isVisible());
-        settled(beast);
+        auto* beast = openBeastWindow();
+        QVERIFY(beast);
         QVERIFY(minimiseToTray(beast));
         menuItem(beast->tray(), "menu_count")->trigger();
         EXPECT_BACK(m_main, stood, "the beast window's 计算器");
@@ -237,11 +249,8 @@ private slots:
     void mainWindowComesBackThroughTheBeastWindowsTray()
     {
         const QRect stood = settled(m_main);
-        m_main->tabClick(3);
-        QTest::mouseClick(button("Button13"), Qt::LeftButton);
-        auto* beast = static_cast<beasts::ui::PetPredictionWindow*>(ui::forms().loaded(kPetForm));
-        QVERIFY(beast && beast->isVisible() && !m_main->isVisible());
-        settled(beast);
+        auto* beast = openBeastWindow();
+        QVERIFY(beast);
         QVERIFY(minimiseToTray(beast));
         menuItem(beast->tray(), "menu_count")->trigger();
         EXPECT_BACK(m_main, stood, "the beast window's 计算器");
@@ -308,11 +317,8 @@ private slots:
     void beastWindowComesBackWhereItStood()
     {
         settled(m_main);
-        m_main->tabClick(3);
-        QTest::mouseClick(button("Button13"), Qt::LeftButton);
-        auto* beast = static_cast<beasts::ui::PetPredictionWindow*>(ui::forms().loaded(kPetForm));
-        QVERIFY(beast && beast->isVisible());
-        settled(beast);
+        auto* beast = openBeastWindow();
+        QVERIFY(beast);
         const QRect stood = playerMoves(beast, {40, 30});
         QVERIFY(stood.isValid());
 
