@@ -53,7 +53,7 @@ tray_menu Down Down Return
 wait_until 20 visible "$pet_title" || fail "召唤兽加点 did not open the beast attribute window"
 wait_until 20 no_icon || fail "the icon stayed after 召唤兽加点"
 main_hidden || fail "召唤兽加点 brought back the main window"
-pet=$(xdotool search --onlyvisible --name "^${pet_title}\$" | head -n1)
+pet=$(window_of "$pet_title")
 xdotool windowactivate --sync "$pet" key alt+F4 # the window manager asks the window to close
 back_in_place "$main_title" "$place" "closing the beast attribute window"
 minimise_to_tray "$main_title"
@@ -73,7 +73,7 @@ wait_until 10 bash -c "! xdotool search --class '^trayer\$'" || fail "the tray h
 app=$!
 pids+=("$app")
 wait_until 60 main_visible || fail "no main window without a tray"
-w=$(xdotool search --onlyvisible --name "^${main_title}\$" | head -n1)
+w=$(window_of "$main_title")
 xdotool windowminimize "$w"
 wait_until 20 iconic "$w" || fail "without a tray the window did not minimise"
 sleep 1

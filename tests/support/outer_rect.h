@@ -21,24 +21,34 @@ namespace test {
 
 inline bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
+// Qt's connection to the X server; nothing off X11.
+inline xcb_connection_t* x11Connection()
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+inline xcb_window_t rootWindow(xcb_connection_t* c) { return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root; }
+
+// An X server's reply, freed with it.
+template <typename T>
+std::unique_ptr<T, decltype(&std::free)> reply(T* r)
+{
+    return {r, &std::free};
+}
+
 // A window manager runs on the X display (it has announced itself on the root window).
 inline bool hasWindowManager()
 {
-    if (!onX11())
-        return false;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = onX11() ? x11Connection() : nullptr;
     if (!c)
         return false;
     static const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    auto free = [](void* p) { std::free(p); };
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(free)> atom(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, true, sizeof name - 1, name), nullptr), free);
+    auto atom = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, true, sizeof name - 1, name), nullptr));
     if (!atom || atom->atom == XCB_ATOM_NONE)
         return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    std::unique_ptr<xcb_get_property_reply_t, decltype(free)> prop(
-        xcb_get_property_reply(c, xcb_get_property(c, false, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr), free);
+    auto prop = reply(xcb_get_property_reply(
+        c, xcb_get_property(c, false, rootWindow(c), atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr));
     return prop && prop->type == XCB_ATOM_WINDOW && xcb_get_property_value_length(prop.get()) == 4;
 }
 
@@ -46,12 +56,10 @@ inline QRect outerRect(const QWidget* w)
 {
     if (!onX11())
         return w->frameGeometry();
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     xcb_window_t id = static_cast<xcb_window_t>(w->internalWinId());
     if (!c || !id)
         return {};
-    auto reply = [](auto* r) { return std::unique_ptr<std::remove_pointer_t<decltype(r)>, decltype(&std::free)>(r, &std::free); };
     for (int depth = 0; depth < 16; ++depth) { // up to the child of the root
         auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr));
         if (!tree)
@@ -91,14 +99,11 @@ inline QRect clientRect(const QWidget* w)
 {
     if (!onX11())
         return w->geometry();
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     const xcb_window_t id = static_cast<xcb_window_t>(w->internalWinId());
     if (!c || !id)
         return {};
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    auto reply = [](auto* r) { return std::unique_ptr<std::remove_pointer_t<decltype(r)>, decltype(&std::free)>(r, &std::free); };
-    auto at = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, root, 0, 0), nullptr));
+    auto at = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, rootWindow(c), 0, 0), nullptr));
     auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr));
     if (!at || !g)
         return {};
@@ -112,15 +117,12 @@ inline bool framed(const QWidget* w) { return outerRect(w).height() > clientRect
 // chose (the user-specified position of its size hints), not left for it to choose.
 inline bool placeGivenByProgram(const QWidget* w)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11Connection();
     const xcb_window_t id = static_cast<xcb_window_t>(w->internalWinId());
     if (!c || !id)
         return false;
-    auto hints = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
-        xcb_get_property_reply(c, xcb_get_property(c, false, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 1),
-                               nullptr),
-        &std::free);
+    auto hints = reply(xcb_get_property_reply(
+        c, xcb_get_property(c, false, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 1), nullptr));
     if (!hints || hints->format != 32 || xcb_get_property_value_length(hints.get()) < 4)
         return false;
     constexpr std::uint32_t kUserPosition = 1; // USPosition

@@ -119,13 +119,18 @@ QMargins frameOf(const QWidget* window)
                             outer.bottom() - client.bottom()));
 }
 
+// Where Qt has the client area, in the desktop's pixels (to the nearest of its own, which
+// are coarser on a scaled desktop).
+QPoint clientAreaByQt(const QWidget* window)
+{
+    return Pixels(screenOf(window)).toDesktop(window->geometry().topLeft());
+}
+
 // Where the client area stands, in the desktop's pixels: as the X server has it (Qt may
 // not know yet of a move the player has just made), else as Qt has it.
 QPoint clientAreaOf(const QWidget* window)
 {
-    if (const std::optional<QPoint> at = platform::clientAreaOnScreen(window))
-        return *at;
-    return Pixels(screenOf(window)).toDesktop(window->geometry().topLeft());
+    return platform::clientAreaOnScreen(window).value_or(clientAreaByQt(window));
 }
 
 // Each screen's room less what the desktop keeps for panels, in the desktop's pixels.
@@ -218,13 +223,13 @@ private:
         }
     }
 
-    // Where Qt last knew the client area, in the desktop's pixels: to the pixel as last seen
-    // there, where Qt's own pixels (coarser on a scaled desktop) agree with it.
+    // Where Qt last knew the client area, in the desktop's pixels: to the pixel as the X
+    // server had it at the last move, where Qt's own record agrees with that.
     QPoint lastSeen() const
     {
-        const Pixels pixels(screenOf(m_window));
-        const QPoint known = m_window->geometry().topLeft();
-        return m_seen && pixels.toProgram(*m_seen) == known ? *m_seen : pixels.toDesktop(known);
+        if (m_seen && Pixels(screenOf(m_window)).toProgram(*m_seen) == m_window->geometry().topLeft())
+            return *m_seen;
+        return clientAreaByQt(m_window);
     }
 
     // The frame as now known; while it is not known (again: a window manager forgets the

@@ -1,9 +1,9 @@
 // Windows the program hides and shows again come back where they stood: the main window
 // after each tool window that hid it, after the beast attribute window and after the tray;
 // the beast attribute window after its own tray and after 计算器. Where the player moved a
-// window before, it comes back there; where that is out of reach, as near as it is in reach. On a desktop (run by the desktop tests on the xcb
-// platform) the outer rectangle is read from the X server and the player's move is a drag
-// of the window manager's title bar.
+// window before, it comes back there; where that is out of reach, as near as it is in
+// reach. On a desktop (run by the desktop tests on the xcb platform) the outer rectangle is
+// read from the X server and the player's move is a drag of the window manager's title bar.
 #include "beasts/ui/pet_prediction_window.h"
 #include "common/ui/dc_button.h"
 #include "common/ui/forms.h"

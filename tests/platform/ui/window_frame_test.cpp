@@ -18,20 +18,12 @@
 
 namespace {
 
-xcb_connection_t* connection()
-{
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_atom_t atom(const char* name)
 {
-    xcb_connection_t* c = connection();
-    xcb_intern_atom_reply_t* r =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, false, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(r);
-    return a;
+    xcb_connection_t* c = test::x11Connection();
+    auto r = test::reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, false, std::uint16_t(std::strlen(name)), name), nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // Publishes `values` as the window's frame extents, with the type and format given (an
@@ -39,7 +31,7 @@ xcb_atom_t atom(const char* name)
 void publish(const QWidget& w, const std::vector<std::uint32_t>& values, xcb_atom_t type = XCB_ATOM_CARDINAL,
              std::uint8_t format = 32)
 {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = test::x11Connection();
     const auto id = static_cast<xcb_window_t>(w.internalWinId());
     const xcb_atom_t extents = atom("_NET_FRAME_EXTENTS");
     if (values.empty()) {
